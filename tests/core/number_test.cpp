@@ -1,0 +1,268 @@
+#include "calc/number.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using namespace tivorum;
+
+namespace {
+
+struct GeneralCase {
+  Real value;
+  int precision;
+  const char* text;
+};
+
+TEST(GeneralText, FormatsLikeTheDisplay) {
+  const GeneralCase cases[] = {
+      {0, 15, "0"},
+      {-0.0L, 15, "0"},
+      {1234.5L, 15, "1234.5"},
+      {0.0001L, 15, "0.0001"},
+      {0.00001L, 15, "1E-5"},
+      {1e15L, 15, "1E15"},
+      {123456789012345.0L, 15, "123456789012345"},
+      {1234567890123456.0L, 15, "1.23456789012346E15"},
+      {-2.5e-7L, 15, "-2.5E-7"},
+      {1500, 15, "1500"},
+      {kPi, 15, "3.14159265358979"},
+      {0.05L, 15, "0.05"},
+      {0.0001234L, 15, "0.0001234"},
+      {1.5e20L, 15, "1.5E20"},
+      {1.234e-5L, 15, "1.234E-5"},
+      {2.0L / 3.0L, 15, "0.666666666666667"},
+      {0.1L, 15, "0.1"},
+      {-1, 15, "-1"},
+      {100, 15, "100"},
+      // Rounding carries into a new leading digit.
+      {9.9999999999999999L, 15, "10"},
+      {999999999999999.9L, 15, "1E15"},
+      // Half up on the 18-digit expansion.
+      {0.125L, 2, "0.13"},
+      {-0.125L, 2, "-0.13"},
+      {2.025000166e-5L, 3, "2.03E-5"},
+      {31415926535.8979L, 6, "3.14159E10"},
+      {31415926535.8979L, 11, "31415926536"},
+      {1e-4932L, 15, "1E-4932"},
+      {0.5L, 3, "0.5"},
+      {1e17L, 18, "100000000000000000"},
+      {0.00099999999999999999L, 15, "0.001"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(generalText(c.value, c.precision), c.text) << c.text;
+  }
+}
+
+TEST(GeneralText, UsesTheDecimalCharacter) {
+  EXPECT_EQ(generalText(1.5L, 15, ','), "1,5");
+  EXPECT_EQ(generalText(1.5e-7L, 15, ','), "1,5E-7");
+}
+
+struct FixedCase {
+  Real value;
+  int precision;
+  int decimals;
+  const char* text;
+};
+
+TEST(FixedText, RoundsAndPads) {
+  const FixedCase cases[] = {
+      {1234.5L, 10, 2, "1234.50"},
+      {0, 10, 2, "0.00"},
+      {0.005L, 10, 2, "0.01"},
+      {315.6789L, 10, 2, "315.68"},
+      {8.5006L, 8, 3, "8.501"},
+      {123.4567L, 8, 3, "123.457"},
+      {-1.5L, 10, 2, "-1.50"},
+      {7, 10, 0, "7"},
+      // Fewer significant digits than decimals allow.
+      {1234567.891L, 8, 3, "1234567.900"},
+      {0.000123456L, 3, 8, "0.00012300"},
+      // Too many integer digits: general with the same precision.
+      {12345678901.0L, 10, 2, "1.23456789E10"},
+      {1234567890.0L, 10, 2, "1234567890.00"},
+      {9999999999.999L, 10, 2, "1E10"},
+      // Tiny magnitudes: unsigned zero below 10^(-N-1), "-0.00" up to -0.005.
+      {-0.0001L, 10, 2, "0.00"},
+      {0.0001L, 10, 2, "0.00"},
+      {-0.001L, 10, 2, "-0.00"},
+      {-0.0049L, 10, 2, "-0.00"},
+      {-0.005L, 10, 2, "-0.01"},
+      {0.001L, 10, 2, "0.00"},
+      {0.5L, 10, 0, "1"},
+      {-0.4L, 10, 0, "-0"},
+      {999.995L, 18, 2, "1000.00"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fixedText(c.value, c.precision, c.decimals), c.text) << c.text;
+  }
+}
+
+TEST(EngineText, GeneralAndFinancialFormats) {
+  EXPECT_EQ(engineText(1.0L / 3.0L, "%15.2f"), "           0.33");
+  EXPECT_EQ(engineText(1.0L / 3.0L, "%g"), "0.333333333333333");
+  EXPECT_EQ(engineText(15.5L, "%15.2f"), "          15.50");
+  EXPECT_EQ(engineText(-1234567.125L, "%15.2f"), "    -1234567.13");
+  EXPECT_EQ(engineText(12345678901234567.0L, "%15.2f"), "12345678901234567.00");
+  EXPECT_EQ(engineText(1e19L, "%15.2f"), "           1E19");
+  EXPECT_EQ(engineText(15.5L, "anything"), "15.5");
+}
+
+TEST(MemoryText, TwentyThreeCharacterScientificForm) {
+  const struct {
+    Real value;
+    const char* text;
+  } cases[] = {
+      {8, " 8.00000000000000E+0000"},
+      {-0.25L, "-2.50000000000000E-0001"},
+      {-2, "-2.00000000000000E+0000"},
+      {0, " 0.00000000000000E+0000"},
+      {1.0L / 3.0L, " 3.33333333333333E-0001"},
+      {9.999999999999999L, " 1.00000000000000E+0001"},
+      {12345.678L, " 1.23456780000000E+0004"},
+      {1e-4000L, " 1.00000000000000E-4000"},
+  };
+  for (const auto& c : cases) {
+    const std::string text = memoryText(c.value);
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(text.size(), 23u);
+  }
+}
+
+TEST(TextToNumber, AcceptsTheGrammar) {
+  const struct {
+    const char* text;
+    Real value;
+  } cases[] = {
+      {"0", 0},          {"12", 12},          {".", 0},          {"5.", 5},
+      {".5", 0.5L},      {"  -1.5  ", -1.5L}, {"+3", 3},         {"5E", 5},
+      {"5E+", 5},        {"1.5E+3", 1500},    {"1.5e3", 1500},   {"2E-2", 0.02L},
+      {"-.", 0},         {"00", 0},           {"1E-5000", 0},    {"0.1", 0.1L},
+      {" 8.00000000000000E+0000", 8},         {"           0.33", 0.33L},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(textToNumber(c.text), c.value) << c.text;
+  }
+}
+
+TEST(TextToNumber, RejectsEverythingElseWithTheConversionMessage) {
+  const char* bad[] = {"",   " ",    "-",    "+",     "1.2.3", "E5",  "1,5", "abc",
+                       "1-", "1 2",  "--1",  "1E5E5", "0x10",  "inf", "nan", "1E99999",
+                       "ERROR", "1.5E+3.2"};
+  for (const char* text : bad) {
+    try {
+      textToNumber(text);
+      ADD_FAILURE() << "accepted '" << text << "'";
+    } catch (const Fault& f) {
+      EXPECT_EQ(f.kind(), FaultKind::Conversion);
+      EXPECT_EQ(std::string(f.what()),
+                "'" + std::string(text) + "' is not a valid floating point value");
+    }
+  }
+}
+
+TEST(TextToNumber, HonoursTheDecimalCharacter) {
+  EXPECT_EQ(textToNumber("1,5", ','), 1.5L);
+  EXPECT_THROW(textToNumber("1.5", ','), Fault);
+}
+
+TEST(TextToNumber, ReadsTheNearestExtendedValue) {
+  EXPECT_EQ(textToNumber("3.14159265358979323851"), kPi);
+  EXPECT_EQ(textToNumber("0.1"), 0.1L);
+  EXPECT_NE(textToNumber("0.1"), static_cast<Real>(0.1));  // not via double
+}
+
+TEST(ErrorReport, AppendsAFullStopAfterCharactersAboveThePoint) {
+  EXPECT_EQ(errorReportText("'x' is not a valid floating point value"),
+            "'x' is not a valid floating point value.");
+  EXPECT_EQ(errorReportText("Floating point overflow"), "Floating point overflow.");
+  EXPECT_EQ(errorReportText("Done."), "Done.");
+  EXPECT_EQ(errorReportText("Really!"), "Really!");
+  EXPECT_EQ(errorReportText("(a)"), "(a)");
+  EXPECT_EQ(errorReportText("x/"), "x/.");
+  EXPECT_EQ(errorReportText(""), "");
+}
+
+FaultKind faultOf(void (*f)()) {
+  try {
+    f();
+  } catch (const Fault& fault) {
+    return fault.kind();
+  }
+  return FaultKind::Conversion;  // nothing raised
+}
+
+TEST(Ext, RaisesTheThreeFaultsAtTheFailingOperation) {
+  const struct {
+    void (*op)();
+    FaultKind kind;
+  } cases[] = {
+      {[] { (void)(Ext(0) / Ext(0)); }, FaultKind::InvalidOperation},
+      {[] { (void)(Ext(1) / Ext(0)); }, FaultKind::DivisionByZero},
+      {[] { (void)(Ext(-1) / Ext(0)); }, FaultKind::DivisionByZero},
+      {[] { (void)Sqrt(Ext(-1)); }, FaultKind::InvalidOperation},
+      {[] { (void)Ln(Ext(-1)); }, FaultKind::InvalidOperation},
+      {[] { (void)Ln(Ext(0)); }, FaultKind::DivisionByZero},
+      {[] { (void)Exp(Ext(20000)); }, FaultKind::Overflow},
+      {[] { (void)(Ext(1e4000L) * Ext(1e4000L)); }, FaultKind::Overflow},
+      {[] { (void)(Ext(1e4932L) + Ext(1e4932L)); }, FaultKind::Overflow},
+      {[] { (void)(Ext(1e4000L) / Ext(1e-4000L)); }, FaultKind::Overflow},
+      {[] { (void)Power(Ext(0), Ext(-1)); }, FaultKind::DivisionByZero},
+      {[] { (void)Power(Ext(-8), Ext(1.0L / 3)); }, FaultKind::InvalidOperation},
+      {[] { (void)Power(Ext(10), Ext(5000)); }, FaultKind::Overflow},
+  };
+  for (const auto& c : cases) EXPECT_EQ(faultOf(c.op), c.kind);
+  EXPECT_EQ(faultMessage(FaultKind::InvalidOperation), "Invalid floating point operation");
+  EXPECT_EQ(faultMessage(FaultKind::DivisionByZero), "Floating point division by zero");
+  EXPECT_EQ(faultMessage(FaultKind::Overflow), "Floating point overflow");
+}
+
+TEST(Ext, UnderflowIsNotAFault) {
+  EXPECT_EQ((Ext(1e-4000L) * Ext(1e-4000L)).value(), 0);
+  EXPECT_EQ(Exp(Ext(-20000)).value(), 0);
+}
+
+TEST(Power, FollowsTheSharedRules) {
+  const struct {
+    Real base, exponent, result;
+  } cases[] = {
+      {2, 10, 1024}, {0, 0, 1},   {0, 3, 0},    {-2, 3, -8},    {-2, 2, 4},
+      {-2, 0, 1},    {-2, -1, -0.5L}, {4, 0.5L, 2}, {10, -2, 0.01L}, {1, 1e30L, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(generalText(Power(Ext(c.base), Ext(c.exponent)).value(), 15),
+              generalText(c.result, 15))
+        << c.base << "^" << c.exponent;
+  }
+  EXPECT_EQ(generalText(Power(Ext(27), Ext(1) / Ext(3)).value(), 15), "3");
+}
+
+TEST(FieldText, KeepsFittingTextsAndCutsOnlyDecimals) {
+  const struct {
+    Real value;
+    const char* text;
+    int maxLength;
+    const char* shown;
+  } cases[] = {
+      {kPi, "3.14159265358979", 10, "3.14159265"},
+      {kPi, "3.14159265358979", 15, "3.1415926535897"},
+      {kPi, "3.14159265358979", 0, "3.14159265358979"},
+      {123.457L, "123.457", 6, "123.45"},
+      {1500, "1500", 10, "1500"},
+      {12345.678L, "12345.678", 6, "12345."},
+      {12345.678L, "12345.678", 5, "12345"},
+      // Cutting would lose integer digits or the exponent: general that fits.
+      {31415926535.8979L, "31415926535.8979", 10, "3.14159E10"},
+      {2.025000166e-5L, "2.025000166E-5", 7, "2.03E-5"},
+      {-31415926535.8979L, "-31415926535.8979", 10, "-3.1416E10"},
+      {1.23456789012345e-5L, "1.23456789012345E-5", 10, "1.23457E-5"},
+      {123456789012.0L, "123456789012.00", 10, "1.23457E11"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fieldText(c.value, c.text, c.maxLength), c.shown) << c.text;
+  }
+}
+
+}  // namespace
