@@ -30,6 +30,10 @@ Ext SolverPage::writeReadBack(int field, Ext v) {
 
 void SolverPage::showError(const std::string& shapeName) { throw ShowErrorRequest{shapeName}; }
 
+void SolverPage::showInformation(const std::string& message) {
+  throw InformationRequest{message};
+}
+
 SolveOutcome runSolve(SolverPage& page, const std::function<void(SolverPage&)>& solve) {
   SolveOutcome outcome;
   try {
@@ -38,6 +42,8 @@ SolveOutcome runSolve(SolverPage& page, const std::function<void(SolverPage&)>& 
   } catch (const ShowErrorRequest& request) {
     outcome.end = SolveEnd::ShowError;
     outcome.shapeName = request.shapeName;
+  } catch (const InformationRequest& request) {
+    outcome.information = request.message;
   } catch (const Fault& fault) {
     outcome.end = SolveEnd::Fault;
     outcome.message = fault.what();

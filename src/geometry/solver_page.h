@@ -38,6 +38,8 @@ class SolverPage {
 
   // Ends the solve with ShowError(shapeName).
   [[noreturn]] void showError(const std::string& shapeName);
+  // Ends the solve normally, asking the window to show an information box.
+  [[noreturn]] void showInformation(const std::string& message);
 
   const std::vector<std::string>& texts() const { return texts_; }
   const std::vector<std::pair<int, std::string>>& writes() const { return writes_; }
@@ -53,12 +55,18 @@ struct ShowErrorRequest {
   std::string shapeName;
 };
 
+// Thrown by SolverPage::showInformation.
+struct InformationRequest {
+  std::string message;
+};
+
 enum class SolveEnd { Normal, ShowError, Fault };
 
 struct SolveOutcome {
   SolveEnd end = SolveEnd::Normal;
-  std::string shapeName;  // ShowError
-  std::string message;    // Fault: the fault's own message
+  std::string shapeName;    // ShowError
+  std::string message;      // Fault: the fault's own message
+  std::string information;  // Normal: an information box to show, when not empty
 };
 
 // Runs a page's solve: converts the known fields, then the solver (which picks
