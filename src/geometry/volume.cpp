@@ -1,0 +1,396 @@
+#include "geometry/volume.h"
+
+#include <initializer_list>
+#include <string_view>
+
+namespace tivorum {
+
+namespace {
+
+// Every formula keeps the operand order of the original program, so that the
+// extended results (and their last printed digits) come out the same.
+const Ext kPiExt(kPi);
+const Ext kTwoPiExt(kTwoPi);
+const Ext kFourPiExt(4 * kPi);  // exact: a power-of-two multiple
+const Ext kOneOverFourPiExt(kOneOverFourPi);
+const Ext kOneThird(1.0L / 3.0L);
+const Ext kHalf(0.5L);
+
+bool known(const SolverPage& page, std::initializer_list<int> fields) {
+  for (int field : fields) {
+    if (!page.known(field)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// A torus: V = 2 pi^2 R r^2. No checks: a zero R or r is a division fault.
+void SolveCircularRingVolume(SolverPage& page) {
+  if (known(page, {kCircRingV, kCircRingBigR})) {
+    const Ext v = page.value(kCircRingV);
+    const Ext bigR = page.value(kCircRingBigR);
+    page.write(kCircRingLittleR, Sqrt(v / (kPiExt * kPiExt * 2 * bigR)));
+  } else if (known(page, {kCircRingV, kCircRingLittleR})) {
+    const Ext v = page.value(kCircRingV);
+    const Ext r = page.value(kCircRingLittleR);
+    page.write(kCircRingBigR, v / (r * r * (kPiExt * kPiExt * 2)));
+  } else if (known(page, {kCircRingBigR, kCircRingLittleR})) {
+    const Ext bigR = page.value(kCircRingBigR);
+    const Ext r = page.value(kCircRingLittleR);
+    page.write(kCircRingV, r * r * (kPiExt * kPiExt * 2 * bigR));
+  }
+}
+
+// V = pi r^2 h / 3.
+void SolveConeVolume(SolverPage& page) {
+  static const std::string kName = "Volume of Cone";
+  if (known(page, {kConeV, kConeR})) {
+    const Ext v = page.value(kConeV);
+    const Ext r = page.value(kConeR);
+    const Ext base = r * r * kPiExt;
+    if (base == 0) page.showError(kName);
+    page.write(kConeH, 3 * v / base);
+  } else if (known(page, {kConeV, kConeH})) {
+    const Ext v = page.value(kConeV);
+    const Ext h = page.value(kConeH);
+    const Ext piH = kPiExt * h;
+    if (piH == 0) page.showError(kName);
+    const Ext q = 3 * v / piH;
+    if (q < 0) page.showError(kName);
+    page.write(kConeR, Sqrt(q));
+  } else if (known(page, {kConeR, kConeH})) {
+    const Ext r = page.value(kConeR);
+    const Ext h = page.value(kConeH);
+    page.write(kConeV, r * r * (h * kPiExt) * kOneThird);
+  }
+}
+
+// V = h^3. A known volume wins over a known edge.
+void SolveCubeVolume(SolverPage& page) {
+  if (page.known(kCubeV)) {
+    const Ext v = page.value(kCubeV);
+    if (v <= 0) page.showError("Volume of Cube");
+    page.write(kCubeH, Power(v, kOneThird));
+  } else if (page.known(kCubeH)) {
+    const Ext h = page.value(kCubeH);
+    page.write(kCubeV, h * h * h);
+  }
+}
+
+// V = pi r^2 h.
+void SolveCylinderVolume(SolverPage& page) {
+  static const std::string kName = "Volume of Cylinder";
+  if (known(page, {kCylinderV, kCylinderR})) {
+    const Ext v = page.value(kCylinderV);
+    const Ext r = page.value(kCylinderR);
+    const Ext base = r * r * kPiExt;
+    if (base == 0) page.showError(kName);
+    page.write(kCylinderH, v / base);
+  } else if (known(page, {kCylinderV, kCylinderH})) {
+    const Ext v = page.value(kCylinderV);
+    const Ext h = page.value(kCylinderH);
+    const Ext q = v / (kPiExt * h);
+    if (q < 0) page.showError(kName);
+    page.write(kCylinderR, Sqrt(q));
+  } else if (known(page, {kCylinderR, kCylinderH})) {
+    const Ext r = page.value(kCylinderR);
+    const Ext h = page.value(kCylinderH);
+    page.write(kCylinderV, r * r * kPiExt * h);
+  }
+}
+
+// V = pi r a b / 3 with r a semi-axis and a, b full axes. No checks.
+void SolveEllipsoidVolume(SolverPage& page) {
+  if (known(page, {kEllipsoidV, kEllipsoidR, kEllipsoidA})) {
+    const Ext v = page.value(kEllipsoidV);
+    const Ext r = page.value(kEllipsoidR);
+    const Ext a = page.value(kEllipsoidA);
+    page.write(kEllipsoidB, 3 * v / (kPiExt * r * a));
+  } else if (known(page, {kEllipsoidV, kEllipsoidR, kEllipsoidB})) {
+    const Ext v = page.value(kEllipsoidV);
+    const Ext r = page.value(kEllipsoidR);
+    const Ext b = page.value(kEllipsoidB);
+    page.write(kEllipsoidA, 3 * v / (kPiExt * r * b));
+  } else if (known(page, {kEllipsoidV, kEllipsoidA, kEllipsoidB})) {
+    const Ext v = page.value(kEllipsoidV);
+    const Ext a = page.value(kEllipsoidA);
+    const Ext b = page.value(kEllipsoidB);
+    page.write(kEllipsoidR, 3 * v / (kPiExt * a * b));
+  } else if (known(page, {kEllipsoidR, kEllipsoidA, kEllipsoidB})) {
+    const Ext r = page.value(kEllipsoidR);
+    const Ext a = page.value(kEllipsoidA);
+    const Ext b = page.value(kEllipsoidB);
+    page.write(kEllipsoidV, kPiExt * r * a * b * kOneThird);
+  }
+}
+
+// V = pi r^2 h / 2.
+void SolveParaboloidVolume(SolverPage& page) {
+  static const std::string kName = "Volume of Paraboloid";
+  if (known(page, {kParaboloidV, kParaboloidR})) {
+    const Ext v = page.value(kParaboloidV);
+    const Ext r = page.value(kParaboloidR);
+    const Ext base = r * r * kPiExt;
+    if (base == 0) page.showError(kName);
+    page.write(kParaboloidH, v * 2 / base);
+  } else if (known(page, {kParaboloidV, kParaboloidH})) {
+    const Ext v = page.value(kParaboloidV);
+    const Ext h = page.value(kParaboloidH);
+    if (h == 0) page.showError(kName);
+    page.write(kParaboloidR, Sqrt(v * 2 / (kPiExt * h)));
+  } else if (known(page, {kParaboloidR, kParaboloidH})) {
+    const Ext r = page.value(kParaboloidR);
+    const Ext h = page.value(kParaboloidH);
+    page.write(kParaboloidV, r * r * kPiExt * h * kHalf);
+  }
+}
+
+// V = A h / 3. Only the height is checked; a zero base area is a division
+// fault.
+void SolvePyramidVolume(SolverPage& page) {
+  if (known(page, {kPyramidV, kPyramidA})) {
+    const Ext v = page.value(kPyramidV);
+    const Ext a = page.value(kPyramidA);
+    page.write(kPyramidH, v * 3 / a);
+  } else if (known(page, {kPyramidV, kPyramidH})) {
+    const Ext v = page.value(kPyramidV);
+    const Ext h = page.value(kPyramidH);
+    if (h == 0) page.showError("Volume of Pyramid");
+    page.write(kPyramidA, v * 3 / h);
+  } else if (known(page, {kPyramidA, kPyramidH})) {
+    const Ext a = page.value(kPyramidA);
+    const Ext h = page.value(kPyramidH);
+    page.write(kPyramidV, a * h * kOneThird);
+  }
+}
+
+// V = a b h. No checks.
+void SolveRectPrismVolume(SolverPage& page) {
+  if (known(page, {kRectPrismV, kRectPrismA, kRectPrismB})) {
+    const Ext v = page.value(kRectPrismV);
+    const Ext a = page.value(kRectPrismA);
+    const Ext b = page.value(kRectPrismB);
+    page.write(kRectPrismH, v / (a * b));
+  } else if (known(page, {kRectPrismV, kRectPrismA, kRectPrismH})) {
+    const Ext v = page.value(kRectPrismV);
+    const Ext a = page.value(kRectPrismA);
+    const Ext h = page.value(kRectPrismH);
+    page.write(kRectPrismB, v / (a * h));
+  } else if (known(page, {kRectPrismV, kRectPrismB, kRectPrismH})) {
+    const Ext v = page.value(kRectPrismV);
+    const Ext b = page.value(kRectPrismB);
+    const Ext h = page.value(kRectPrismH);
+    page.write(kRectPrismA, v / (b * h));
+  } else if (known(page, {kRectPrismA, kRectPrismB, kRectPrismH})) {
+    const Ext a = page.value(kRectPrismA);
+    const Ext b = page.value(kRectPrismB);
+    const Ext h = page.value(kRectPrismH);
+    page.write(kRectPrismV, a * b * h);
+  }
+}
+
+// V = 4 pi r^3 / 3. Here a known radius wins over a known volume.
+void SolveSphereVolume(SolverPage& page) {
+  if (page.known(kSphereR)) {
+    const Ext r = page.value(kSphereR);
+    page.write(kSphereV, kFourPiExt * r * r * r * kOneThird);
+  } else if (page.known(kSphereV)) {
+    const Ext v = page.value(kSphereV);
+    const Ext q = v * 3 * kOneOverFourPiExt;
+    if (q <= 0) page.showError("Volume of Sphere");
+    page.write(kSphereR, Power(q, kOneThird));
+  }
+}
+
+// V = 2 pi r^2 h / 3, h the height of the bounding cap.
+void SolveSphericalSectorVolume(SolverPage& page) {
+  static const std::string kName = "Volume of Spherical Sector";
+  if (known(page, {kSphSectV, kSphSectR})) {
+    const Ext v = page.value(kSphSectV);
+    const Ext r = page.value(kSphSectR);
+    if (r == 0) page.showError(kName);
+    page.write(kSphSectH, v * 3 / (r * r * kTwoPiExt));
+  } else if (known(page, {kSphSectV, kSphSectH})) {
+    const Ext v = page.value(kSphSectV);
+    const Ext h = page.value(kSphSectH);
+    const Ext q = v * 3 / (h * 2 * kPiExt);
+    if (q <= 0) page.showError(kName);
+    page.write(kSphSectR, Sqrt(q));
+  } else if (known(page, {kSphSectR, kSphSectH})) {
+    const Ext r = page.value(kSphSectR);
+    const Ext h = page.value(kSphSectH);
+    page.write(kSphSectV, r * r * kTwoPiExt * h * kOneThird);
+  }
+}
+
+// ---- The window's description -------------------------------------------
+
+namespace {
+
+constexpr int kFieldLength = 15;
+
+constexpr NotebookField kCircRingFields[] = {
+    {"CircRingVolumeEdit", "Volume (V) =", kFieldLength},
+    {"CircRingBigREdit", "Radius (R) =", kFieldLength},
+    {"CircRingLittleREdit", "Radius (r) =", kFieldLength},
+};
+constexpr NotebookField kConeFields[] = {
+    {"ConeVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"ConeVolRadiusEdit", "Radius (r) =", kFieldLength},
+    {"ConeVolHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kCubeFields[] = {
+    {"CubeVolumeEdit", "Volume (V) =", kFieldLength},
+    {"CubeHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kCylinderFields[] = {
+    {"CylinderVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"CylinderVolRadiusEdit", "Radius (r) =", kFieldLength},
+    {"CylinderVolHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kEllipsoidFields[] = {
+    {"EllipsoidVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"EllipsoidVolRadiusEdit", "Radius (r) =", kFieldLength},
+    {"EllipsoidVolLongDEdit", "Diameter (a) =", kFieldLength},
+    {"EllipsoidVolShortDEdit", "Diameter (b) =", kFieldLength},
+};
+constexpr NotebookField kParaboloidFields[] = {
+    {"ParaboloidVolumeEdit", "Volume (V) =", kFieldLength},
+    {"ParaboloidRadiusEdit", "Radius (r) =", kFieldLength},
+    {"ParaboloidHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kPyramidFields[] = {
+    {"PyramidVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"PyramidVolAreaEdit", "Area of base (A) =", kFieldLength},
+    {"PyramidVolHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kRectPrismFields[] = {
+    {"RectPrismVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"RectPrismVolSideAEdit", "Side (a) =", kFieldLength},
+    {"RectPrismVolSideBEdit", "Side (b) =", kFieldLength},
+    {"RectPrismVolHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kSphereFields[] = {
+    {"SphereVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"SphereVolRadiusEdit", "Radius (r) =", kFieldLength},
+};
+constexpr NotebookField kSphSectFields[] = {
+    {"SphSectVolVolumeEdit", "Volume (V) =", kFieldLength},
+    {"SphSectVolRadiusEdit", "Radius (r) =", kFieldLength},
+    {"SphSectVolHeightEdit", "Height (h) =", kFieldLength},
+};
+
+constexpr std::string_view kAnyTwoKnown[] = {"Enter any two ", "known values, ", "then 'Solve'."};
+constexpr std::string_view kCubeLines[] = {"Enter any ", "known ", "value, then ", "'Solve'."};
+constexpr std::string_view kCylinderLines[] = {"Enter any ", "two values, ", "then 'Solve'."};
+constexpr std::string_view kEllipsoidLines[] = {"Enter three ", "known ", "values, then ",
+                                                "'Solve'."};
+constexpr std::string_view kParaboloidLines[] = {"Enter two ", "known ", "values, then ",
+                                                 "'Solve'."};
+// No blank after "two" on this page.
+constexpr std::string_view kPyramidLines[] = {"Enter any two", "known values, ", "then 'Solve'."};
+constexpr std::string_view kRectPrismLines[] = {"Enter any ", "three known ", "values, then ",
+                                                "'Solve'."};
+constexpr std::string_view kSphereLines[] = {"Enter any ", "known value, ", "then 'Solve'."};
+constexpr std::string_view kSphSectLines[] = {"Enter any ", "two known ", "values, then ",
+                                              "'Solve'."};
+
+constexpr NotebookPage kPages[] = {
+    {"Circular Ring",
+     kCircRingFields,
+     "CircRingExp",
+     kAnyTwoKnown,
+     {"CircularRingClearBtn", "CircularRingSolveBtn", "CircularRingCloseBtn",
+      "CircularRingHelpBtn"},
+     SolveCircularRingVolume},
+    {"Cone",
+     kConeFields,
+     "ConeVolumeExp",
+     kAnyTwoKnown,
+     {"ConeClearBtn", "ConeSolveBtn", "ConeCloseBtn", "ConeHelpBtn"},
+     SolveConeVolume},
+    {"Cube",
+     kCubeFields,
+     "CubeVolumeExp",
+     kCubeLines,
+     {"CubeClearBtn", "CubeSolveBtn", "CubeCloseBtn", "CubeHelpBtn"},
+     SolveCubeVolume},
+    {"Cylinder",
+     kCylinderFields,
+     "CylinderVolExp",
+     kCylinderLines,
+     {"CylinderClearBtn", "CylinderSolveBtn", "CylinderCloseBtn", "CylinderHelpBtn"},
+     SolveCylinderVolume},
+    {"Ellipsoid",
+     kEllipsoidFields,
+     "EllipsoidVolumeExp",
+     kEllipsoidLines,
+     {"EllipsoidClearBtn", "EllipsoidSolveBtn", "EllipsoidCloseBtn", "EllipsoidHelpBtn"},
+     SolveEllipsoidVolume},
+    {"Paraboloid",
+     kParaboloidFields,
+     "ParaboloidExp",
+     kParaboloidLines,
+     {"ParaboloidClearBtn", "ParaboloidSolveBtn", "ParaboloidCloseBtn", "ParaboloidHelpBtn"},
+     SolveParaboloidVolume},
+    {"Pyramid",
+     kPyramidFields,
+     "PyramidVExp",
+     kPyramidLines,
+     {"PyramidClearBtn", "PyramidSolveBtn", "PyramidCloseBtn", "PyramidHelpBtn"},
+     SolvePyramidVolume},
+    {"Rect. Prism",
+     kRectPrismFields,
+     "RecPrismVolExp",
+     kRectPrismLines,
+     {"PrismClearBtn", "PrismSolveBtn", "PrismCloseBtn", "PrismHelpBtn"},
+     SolveRectPrismVolume},
+    {"Sphere",
+     kSphereFields,
+     "SphereVolExp",
+     kSphereLines,
+     {"SphereClearBtn", "SphereSolveBtn", "SphereCloseBtn", "SphereHelpBtn"},
+     SolveSphereVolume},
+    {"Spherical Sector",
+     kSphSectFields,
+     "SpherSectVolExp",
+     kSphSectLines,
+     {"SphericalSectorClearBtn", "SphericalSectorSolveBtn", "SphericalSectorCloseBtn",
+      "SphericalSectorHelpBtn"},
+     SolveSphericalSectorVolume},
+};
+
+constexpr std::string_view kClearList[] = {
+    "CircRingVolumeEdit",     "CircRingBigREdit",      "CircRingLittleREdit",
+    "ConeVolVolumeEdit",      "ConeVolRadiusEdit",     "ConeVolHeightEdit",
+    "CubeVolumeEdit",         "CubeHeightEdit",        "CylinderVolVolumeEdit",
+    "CylinderVolRadiusEdit",  "CylinderVolHeightEdit", "EllipsoidVolVolumeEdit",
+    "EllipsoidVolRadiusEdit", "EllipsoidVolLongDEdit", "EllipsoidVolShortDEdit",
+    "ParaboloidVolumeEdit",   "ParaboloidRadiusEdit",  "ParaboloidHeightEdit",
+    "PyramidVolVolumeEdit",   "PyramidVolAreaEdit",    "PyramidVolHeightEdit",
+    "RectPrismVolVolumeEdit", "RectPrismVolSideAEdit", "RectPrismVolSideBEdit",
+    "RectPrismVolHeightEdit", "SphereVolVolumeEdit",   "SphereVolRadiusEdit",
+    "SphSectVolVolumeEdit",   "SphSectVolRadiusEdit",  "SphSectVolHeightEdit",
+};
+
+constexpr Notebook kVolumeNotebook{
+    "TVolumeForm",
+    "Volume Calculation",
+    499,
+    283,
+    "VolumeNotebook",
+    5,
+    kPages,
+    kClearList,
+    "Volume",
+    "The data entered is invalid for the ",
+};
+
+}  // namespace
+
+const Notebook& volumeNotebook() {
+  return kVolumeNotebook;
+}
+
+}  // namespace tivorum
