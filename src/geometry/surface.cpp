@@ -1,0 +1,272 @@
+#include "geometry/surface.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace tivorum {
+
+namespace {
+
+// Operand order follows the original program, so that the extended results
+// (and their last printed digits) come out the same.
+const Ext kPiExt(kPi);
+const Ext kTwoPiExt(kTwoPi);
+const Ext kFourPiExt(4 * kPi);  // exact: a power-of-two multiple
+const Ext kOneOverTwoPiExt(kOneOverTwoPi);
+const Ext kOneOverFourPiExt(kOneOverFourPi);
+const Ext kOneSixth(1.0L / 6.0L);
+const Ext kHalf(0.5L);
+
+bool known(const SolverPage& page, std::initializer_list<int> fields) {
+  for (int field : fields) {
+    if (!page.known(field)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// A torus: S = 4 pi^2 R r.
+void SolveCircularRingSurface(SolverPage& page) {
+  static const std::string kName = "Surface Area of a Circular Ring.";
+  if (known(page, {kCircRingS, kCircRingSurfBigR})) {
+    const Ext s = page.value(kCircRingS);
+    const Ext bigR = page.value(kCircRingSurfBigR);
+    if (bigR == 0) page.showError(kName);
+    page.write(kCircRingSurfLittleR, s / (kPiExt * kPiExt * 4 * bigR));
+  } else if (known(page, {kCircRingS, kCircRingSurfLittleR})) {
+    const Ext s = page.value(kCircRingS);
+    const Ext r = page.value(kCircRingSurfLittleR);
+    if (r == 0) page.showError(kName);
+    page.write(kCircRingSurfBigR, s / (kPiExt * kPiExt * 4 * r));
+  } else if (known(page, {kCircRingSurfBigR, kCircRingSurfLittleR})) {
+    const Ext bigR = page.value(kCircRingSurfBigR);
+    const Ext r = page.value(kCircRingSurfLittleR);
+    page.write(kCircRingS, kPiExt * kPiExt * 4 * bigR * r);
+  }
+}
+
+// Lateral surface S = pi r l, base circumference c = 2 pi r. A radius taken
+// from the circumference is read back from its field, so the later formula
+// sees the written (cut) text.
+void SolveConeSurface(SolverPage& page) {
+  static const std::string kName = "Surface Area of a Cone.";
+  if (known(page, {kConeS, kConeL})) {
+    const Ext s = page.value(kConeS);
+    const Ext l = page.value(kConeL);
+    if (l == 0) page.showError(kName);
+    const Ext r = s / (kPiExt * l);
+    page.write(kConeSurfR, r);
+    page.write(kConeC, kTwoPiExt * r);
+  } else if (known(page, {kConeS, kConeSurfR})) {
+    const Ext s = page.value(kConeS);
+    const Ext r = page.value(kConeSurfR);
+    if (r == 0) page.showError(kName);
+    page.write(kConeL, s / (kPiExt * r));
+    page.write(kConeC, kTwoPiExt * r);
+  } else if (known(page, {kConeS, kConeC})) {
+    const Ext s = page.value(kConeS);
+    const Ext c = page.value(kConeC);
+    const Ext r = page.writeReadBack(kConeSurfR, c * kOneOverTwoPiExt);
+    if (r == 0) page.showError(kName);
+    page.write(kConeL, s / (kPiExt * r));
+  } else if (known(page, {kConeL, kConeSurfR})) {
+    const Ext l = page.value(kConeL);
+    const Ext r = page.value(kConeSurfR);
+    page.write(kConeC, kTwoPiExt * r);
+    page.write(kConeS, kPiExt * r * l);
+  } else if (known(page, {kConeL, kConeC})) {
+    const Ext l = page.value(kConeL);
+    const Ext c = page.value(kConeC);
+    const Ext r = page.writeReadBack(kConeSurfR, c * kOneOverTwoPiExt);
+    page.write(kConeS, kPiExt * r * l);
+  } else if (known(page, {kConeSurfR, kConeC})) {
+    page.showInformation(std::string(kConeRadiusAndCircumferenceText));
+  }
+}
+
+// S = 6 h^2. A known surface wins over a known edge.
+void SolveCubeSurface(SolverPage& page) {
+  if (page.known(kCubeS)) {
+    const Ext sixth = page.value(kCubeS) * kOneSixth;
+    if (sixth <= 0) page.showError("Surface Area of a Cube.");
+    page.write(kCubeSurfH, Sqrt(sixth));
+  } else if (page.known(kCubeSurfH)) {
+    const Ext h = page.value(kCubeSurfH);
+    page.write(kCubeS, h * h * 6);
+  }
+}
+
+// A rectangular box: S = 2 (ab + ah + bh). A surface too small for the given
+// sides gives a negative side, written as it comes out.
+void SolvePrismSurface(SolverPage& page) {
+  static const std::string kName = "Surface Area of a Prism.";
+  // The third side from the surface and the two others.
+  auto side = [&](int x, int y, int result) {
+    const Ext s = page.value(kPrismS);
+    const Ext p = page.value(x);
+    const Ext q = page.value(y);
+    if (p + q == 0) page.showError(kName);
+    page.write(result, (s * kHalf - p * q) / (p + q));
+  };
+  if (known(page, {kPrismS, kPrismA, kPrismB})) {
+    side(kPrismA, kPrismB, kPrismH);
+  } else if (known(page, {kPrismS, kPrismA, kPrismH})) {
+    side(kPrismA, kPrismH, kPrismB);
+  } else if (known(page, {kPrismS, kPrismB, kPrismH})) {
+    side(kPrismB, kPrismH, kPrismA);
+  } else if (known(page, {kPrismA, kPrismB, kPrismH})) {
+    const Ext a = page.value(kPrismA);
+    const Ext b = page.value(kPrismB);
+    const Ext h = page.value(kPrismH);
+    page.write(kPrismS, (a * b + a * h + b * h) * 2);
+  }
+}
+
+// S = 4 pi r^2. A known surface wins over a known radius.
+void SolveSphereSurface(SolverPage& page) {
+  if (page.known(kSphereS)) {
+    const Ext q = page.value(kSphereS) * kOneOverFourPiExt;
+    if (q <= 0) page.showError("Surface Area of a Sphere.");
+    page.write(kSphereSurfR, Sqrt(q));
+  } else if (page.known(kSphereSurfR)) {
+    const Ext r = page.value(kSphereSurfR);
+    page.write(kSphereS, r * r * kFourPiExt);
+  }
+}
+
+// The zone of a sphere: S = 2 pi r b.
+void SolveSphericalSegmentSurface(SolverPage& page) {
+  static const std::string kName = "Surface Area of a Spherical Segment.";
+  if (known(page, {kSphSegS, kSphSegR})) {
+    const Ext s = page.value(kSphSegS);
+    const Ext r = page.value(kSphSegR);
+    if (r == 0) page.showError(kName);
+    page.write(kSphSegB, s / (kTwoPiExt * r));
+  } else if (known(page, {kSphSegS, kSphSegB})) {
+    const Ext s = page.value(kSphSegS);
+    const Ext b = page.value(kSphSegB);
+    if (b == 0) page.showError(kName);
+    page.write(kSphSegR, s / (kTwoPiExt * b));
+  } else if (known(page, {kSphSegR, kSphSegB})) {
+    const Ext r = page.value(kSphSegR);
+    const Ext b = page.value(kSphSegB);
+    page.write(kSphSegS, kTwoPiExt * r * b);
+  }
+}
+
+// ---- The window's description -------------------------------------------
+
+namespace {
+
+constexpr int kFieldLength = 15;
+
+constexpr NotebookField kCircRingFields[] = {
+    {"CircRingSurfaceSAEdit", "Surface Area (S) =", kFieldLength},
+    {"CircRingSurfaceBigREdit", "Radius (R) =", kFieldLength},
+    {"CircRingSurfaceLittleREdit", "Radius (r) =", kFieldLength},
+};
+constexpr NotebookField kConeFields[] = {
+    {"ConeSurfaceSAEdit", "Surface Area (S) =", kFieldLength},
+    {"ConeSurfaceSideEdit", "Side (l) =", kFieldLength},
+    {"ConeSurfaceRadiusEdit", "Radius (r) =", kFieldLength},
+    {"ConeSurfaceCircumEdit", "Circumference (c) =", kFieldLength},
+};
+constexpr NotebookField kCubeFields[] = {
+    {"CubeSurfaceSAEdit", "Surface Area (S) =", kFieldLength},
+    {"CubeSurfaceSideEdit", "Side (h) =", kFieldLength},
+};
+constexpr NotebookField kPrismFields[] = {
+    {"PrismSASurfaceEdit", "Surface Area (S) =", kFieldLength},
+    {"PrismSASideAEdit", "Side (a) =", kFieldLength},
+    {"PrismSASideBEdit", "Side (b) =", kFieldLength},
+    {"PrismSAHeightEdit", "Height (h) =", kFieldLength},
+};
+constexpr NotebookField kSphereFields[] = {
+    {"SphereSASurfaceEdit", "Surface Area (S) =", kFieldLength},
+    {"SphereSARadiusEdit", "Radius (r) =", kFieldLength},
+};
+constexpr NotebookField kSphSegFields[] = {
+    {"SphSegSASurfaceEdit", "Surface Area (S) =", kFieldLength},
+    {"SphSegSARadiusEdit", "Radius (r) =", kFieldLength},
+    {"SphSegSAHeightEdit", "Height (b) =", kFieldLength},
+};
+
+constexpr std::string_view kCircRingLines[] = {"Enter two known ", "values, then ", "'Solve'."};
+constexpr std::string_view kTwoKnownLines[] = {"Enter two ", "known values, ", "then 'Solve'."};
+constexpr std::string_view kCubeLines[] = {"Enter any ", "known value, ", "then 'Solve'."};
+constexpr std::string_view kPrismLines[] = {"Enter three ", "known values, ", "then 'Solve'."};
+constexpr std::string_view kSphereLines[] = {"Enter any ", "known ", "value, then ", "'Solve'."};
+
+constexpr NotebookPage kPages[] = {
+    {"Circular Ring",
+     kCircRingFields,
+     "CircRingSurfaceExp",
+     kCircRingLines,
+     {"CircRingSurfaceClearBtn", "CircRingSurfaceSolveBtn", "CircRingSurfaceCloseBtn",
+      "CircRingSurfaceHelpBtn"},
+     SolveCircularRingSurface},
+    {"Cone",
+     kConeFields,
+     "ConeSurfaceExp",
+     kTwoKnownLines,
+     {"ConeSurfaceClearBtn", "ConeSurfaceSolveBtn", "ConeSurfaceCloseBtn", "ConeSurfaceHelpBtn"},
+     SolveConeSurface},
+    {"Cube",
+     kCubeFields,
+     "CubeSurfaceExp",
+     kCubeLines,
+     {"CubeSurfaceClearBtn", "CubeSurfaceSolveBtn", "CubeSurfaceCloseBtn", "CubeSurfaceHelpBtn"},
+     SolveCubeSurface},
+    {"Prism",
+     kPrismFields,
+     "PrismSAExp",
+     kPrismLines,
+     {"PrismSurfaceClearBtn", "PrismSurfaceSolveBtn", "PrismSurfaceCloseBtn",
+      "PrismSurfaceHelpBtn"},
+     SolvePrismSurface},
+    {"Sphere",
+     kSphereFields,
+     "SphereSAExp",
+     kSphereLines,
+     {"SphereSurfaceClearBtn", "SphereSurfaceSolveBtn", "SphereSurfaceCloseBtn",
+      "SphereSurfaceHelpBtn"},
+     SolveSphereSurface},
+    {"Spherical Segment",
+     kSphSegFields,
+     "SphSegSAExp",
+     kTwoKnownLines,
+     {"SphSegSurfaceClearBtn", "SphSegSurfaceSolveBtn", "SphSegSurfaceCloseBtn",
+      "SphSegSurfaceHelpBtn"},
+     SolveSphericalSegmentSurface},
+};
+
+constexpr std::string_view kClearList[] = {
+    "CircRingSurfaceSAEdit", "CircRingSurfaceBigREdit", "CircRingSurfaceLittleREdit",
+    "ConeSurfaceSAEdit",     "ConeSurfaceSideEdit",     "ConeSurfaceRadiusEdit",
+    "ConeSurfaceCircumEdit", "CubeSurfaceSAEdit",       "CubeSurfaceSideEdit",
+    "PrismSASurfaceEdit",    "PrismSASideAEdit",        "PrismSASideBEdit",
+    "PrismSAHeightEdit",     "SphereSASurfaceEdit",     "SphereSARadiusEdit",
+    "SphSegSASurfaceEdit",   "SphSegSARadiusEdit",      "SphSegSAHeightEdit",
+};
+
+constexpr Notebook kSurfaceNotebook{
+    "TSurfaceAreaForm",
+    "Surface Area",
+    493,
+    267,
+    "SurfaceAreaNotebook",
+    0,
+    kPages,
+    kClearList,
+    "Surface",
+    "The data entered is invalid for the ",
+};
+
+}  // namespace
+
+const Notebook& surfaceNotebook() {
+  return kSurfaceNotebook;
+}
+
+}  // namespace tivorum
