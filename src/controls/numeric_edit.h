@@ -1,0 +1,71 @@
+// The numeric entry field of every module window and the read-only result
+// field: one line, right-aligned, bold lime on black, like a calculator
+// display.
+#pragma once
+
+#include <QLineEdit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QKeyEvent;
+
+namespace tivorum {
+
+// The virtual-key code of a key event (Backspace 8, digits 48..57, keypad
+// digits 96..105, keypad point 110, full stop 190, ...); 0 for keys without
+// one.
+std::uint16_t virtualKeyCode(const QKeyEvent& event);
+
+// Gives a line edit the calculator-display look: right-aligned bold text,
+// lime on black in every colour group.
+void applyDisplayLook(QLineEdit* edit);
+
+class NumericEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit NumericEdit(QWidget* parent = nullptr);
+
+  // Most characters the user can type or paste; 0 means no limit.
+  int maxChars() const { return maxChars_; }
+  void setMaxChars(int n);
+
+  // The field's value text (its first line); empty means unknown.
+  std::string valueText() const;
+  bool known() const { return !valueText().empty(); }
+
+  // Shows a result text as it is: results are already fitted to the field, so
+  // the typing limit does not cut them.
+  void setResultText(std::string_view text);
+  void setResultText(const QString& text);
+  // Empties the field.
+  void clearText() { setResultText(QString()); }
+
+  // Replaces the whole text as a paste would (limit applies, undo kept).
+  void pasteText(const QString& text);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  void applyLimit(int shownLength);
+
+  int maxChars_ = 0;
+};
+
+// A read-only field that only shows results, with the same look.
+class ResultField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit ResultField(QWidget* parent = nullptr);
+
+  std::string valueText() const { return text().toStdString(); }
+  void setResultText(std::string_view text);
+  void setResultText(const QString& text) { setText(text); }
+  void clearText() { clear(); }
+};
+
+}  // namespace tivorum
