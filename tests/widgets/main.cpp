@@ -1,10 +1,12 @@
-// Widget tests need one QApplication for the whole run.
+// Widget tests need one QApplication for the whole run; without a display
+// they run offscreen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }
