@@ -1,0 +1,132 @@
+#include "app/about_form.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+// The picture lives in a static library, so its resource must be pulled in
+// by hand.
+static void initAboutResources() {
+  Q_INIT_RESOURCE(tivorum);
+}
+
+namespace tivorum {
+
+QPixmap programPicture() {
+  static bool loaded = false;
+  if (!loaded) {
+    initAboutResources();
+    loaded = true;
+  }
+  return QPixmap(":/tivorum/tivorum.png");
+}
+
+}  // namespace tivorum
+
+namespace {
+
+QFont arial(int pixelSize, bool bold) {
+  QFont f("Arial");
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  return f;
+}
+
+void setTextColor(QWidget* w, const QColor& c) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, c);
+  p.setColor(QPalette::ButtonText, c);
+  w->setPalette(p);
+}
+
+// A raised inner and lowered outer bevel, as the old panels were drawn.
+class BevelPanel : public QFrame {
+ public:
+  using QFrame::QFrame;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    auto bevel = [&](QRect b, QColor topLeft, QColor bottomRight) {
+      p.setPen(topLeft);
+      p.drawLine(b.topLeft(), b.topRight());
+      p.drawLine(b.topLeft(), b.bottomLeft());
+      p.setPen(bottomRight);
+      p.drawLine(b.bottomLeft(), b.bottomRight());
+      p.drawLine(b.topRight(), b.bottomRight());
+    };
+    bevel(r, QColor(128, 128, 128), Qt::white);
+    bevel(r.adjusted(1, 1, -1, -1), Qt::white, QColor(128, 128, 128));
+  }
+};
+
+}  // namespace
+
+TAboutCal::TAboutCal(QWidget* owner) : QDialog(owner) {
+  setObjectName("TAboutCal");
+  setWindowTitle("About Tivorum");
+  setFixedSize(320, 262);
+
+  Panel1 = new BevelPanel(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setGeometry(0, 0, 321, 225);
+  Panel1->setAutoFillBackground(true);
+  QPalette silver = Panel1->palette();
+  silver.setColor(QPalette::Window, QColor(192, 192, 192));
+  Panel1->setPalette(silver);
+
+  ProgramIcon = new QLabel(Panel1);
+  ProgramIcon->setObjectName("ProgramIcon");
+  ProgramIcon->setAccessibleName("Tivorum picture");
+  ProgramIcon->setGeometry(12, 4, 101, 73);
+  ProgramIcon->setScaledContents(true);
+  ProgramIcon->setPixmap(tivorum::programPicture());
+
+  ProductName = new QLabel("Tivorum", Panel1);
+  ProductName->setObjectName("ProductName");
+  ProductName->setAccessibleName("Tivorum");
+  ProductName->setGeometry(124, 16, 153, 37);
+  ProductName->setAlignment(Qt::AlignCenter);
+  ProductName->setFont(arial(32, true));
+  setTextColor(ProductName, Qt::red);
+
+  Version = new QLabel(" Version 5.6", Panel1);
+  Version->setObjectName("Version");
+  Version->setAccessibleName(" Version 5.6");
+  Version->setAlignment(Qt::AlignCenter);
+  Version->setFont(arial(11, true));
+  setTextColor(Version, Qt::black);
+  Version->adjustSize();
+  Version->move(166, 56);
+
+  Comments = new QLabel(
+      "The Financial/Scientific/Geometry Calculator featuring integrated help and scrolling "
+      "tape.",
+      Panel1);
+  Comments->setObjectName("Comments");
+  Comments->setAccessibleName(Comments->text());
+  Comments->setGeometry(8, 158, 307, 29);
+  Comments->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Comments->setWordWrap(true);
+  Comments->setFont(arial(11, true));
+  setTextColor(Comments, Qt::blue);
+
+  OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "E&xit", this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setAccessibleName("Exit");
+  OKButton->setGeometry(10, 230, 77, 27);
+  OKButton->setFont(arial(13, true));
+  setTextColor(OKButton, Qt::black);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  if (QScreen* screen = QApplication::primaryScreen()) {
+    QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+}

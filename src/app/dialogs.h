@@ -1,0 +1,83 @@
+// Every modal box of the program goes through Dialogs, so the scenario runner
+// and the tests can answer them without a screen. Windows never call
+// QMessageBox, QPrintDialog or exec() on the help window or about box
+// themselves: they call dialogs() (or reportError for a failed handler).
+//
+//   tivorum::dialogs().message(this, "ERROR!", "Enter a rate.", tivorum::BoxIcon::Error);
+//   if (tivorum::dialogs().confirm(this, "Confirm", "Continue?")) ...
+//   try { ... } catch (const std::exception& e) { tivorum::reportError(this, e); }
+//   tivorum::runReportingErrors(this, [&] { ... });
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string_view>
+#include <utility>
+
+class QPrinter;
+class QWidget;
+class THelpForm;
+class TAboutCal;
+
+namespace tivorum {
+
+enum class BoxIcon { None, Information, Warning, Error, Question };
+
+// How the print dialog was answered.
+struct PrintAnswer {
+  bool accepted = false;       // OK; false: cancelled, nothing is printed
+  bool toFile = false;         // the print-to-file choice was taken
+  bool selectionOnly = false;  // the print range is the selection
+  // The printer chosen (not owned, lives for the run). Null when toFile, or
+  // when the dialog was answered without a printer (runner).
+  QPrinter* printer = nullptr;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // A message box with an OK button.
+  virtual void message(QWidget* parent, const QString& caption, const QString& text,
+                       BoxIcon icon) = 0;
+  // A confirmation box with Yes and No; true for Yes.
+  virtual bool confirm(QWidget* parent, const QString& caption, const QString& text) = 0;
+  // Shows a filled help window modally; returns when it has been closed.
+  virtual void showHelp(THelpForm& form) = 0;
+  // Shows the about box modally; returns when it has been closed.
+  virtual void showAbout(TAboutCal& box) = 0;
+  // The tape's print dialog. The range is preset to the selection when there
+  // is one. The print-to-file choice is remembered from one call to the next.
+  virtual PrintAnswer askPrint(QWidget* parent, bool hasSelection) = 0;
+};
+
+// The implementation in force: the real Qt boxes unless one was installed.
+Dialogs& dialogs();
+// Installs another implementation (not owned); nullptr restores the real one.
+void setDialogs(Dialogs* replacement);
+
+// The application title ("Tivoru"): the caption of the error reporter's box.
+QString applicationTitle();
+void setApplicationTitle(const QString& title);
+
+// The central error reporter: a box with the application title as caption,
+// an error icon and OK, showing the message with a "." appended when its last
+// character sorts after "." (errorReportText).
+void reportError(QWidget* parent, std::string_view message);
+void reportError(QWidget* parent, const std::exception& fault);
+
+// Runs a handler body; a std::exception leaving it (a Fault, a conversion
+// error) ends it and is reported. What the body did before stays done.
+// Returns false when it ended by a fault.
+template <class Body>
+bool runReportingErrors(QWidget* parent, Body&& body) {
+  try {
+    std::forward<Body>(body)();
+    return true;
+  } catch (const std::exception& e) {
+    reportError(parent, e);
+    return false;
+  }
+}
+
+}  // namespace tivorum
