@@ -1,0 +1,803 @@
+#include "geometry/area.h"
+
+#include <initializer_list>
+
+namespace tivorum {
+
+namespace {
+
+// Every formula keeps the operand order of the original program, so that the
+// extended results (and their last printed digits) come out the same.
+const Ext kPiExt(kPi);
+const Ext kOneOverPiExt(kOneOverPi);
+const Ext kTwoPiExt(kTwoPi);
+const Ext kOneOverTwoPiExt(kOneOverTwoPi);
+const Ext kOneOverFourPiExt(kOneOverFourPi);
+const Ext kPiOver180Ext(kPiOver180);
+const Ext kOneThird(1.0L / 3.0L);
+const Ext kOneOver360(1.0L / 360.0L);
+
+// Field indices, in the order each page reads them.
+enum CircleField : int { kCircleA, kCircleR, kCircleD, kCircleP };
+enum SquareField : int { kSquareA, kSquareS, kSquareD };
+enum RectangleField : int { kRectA, kRectSideA, kRectSideB, kRectD };
+enum ParallelField : int { kParallelA, kParallelSideA, kParallelSideB };
+enum TrapezoidField : int { kTrapezoidA, kTrapezoidSideA, kTrapezoidSideB, kTrapezoidH };
+enum TrapeziumField : int {
+  kTrapeziumA,
+  kTrapeziumSideA,
+  kTrapeziumSideB,
+  kTrapeziumSideC,
+  kTrapeziumG,
+  kTrapeziumH
+};
+enum TriangleField : int { kTriangleA, kTriangleB, kTriangleSideA, kTriangleH, kTriangleC };
+enum PolygonField : int { kPolygonA, kPolygonShortR, kPolygonLongR, kPolygonS };
+enum EllipseField : int { kEllipseA, kEllipseAxisA, kEllipseAxisB };
+enum RingField : int { kRingA, kRingShortR, kRingLongR };
+enum ParabolaField : int { kParabolaA, kParabolaB, kParabolaH };
+enum SegmentField : int { kSegmentA, kSegmentR, kSegmentH, kSegmentC, kSegmentB };
+enum SectorField : int { kSectorA, kSectorR, kSectorB, kSectorAngleField };
+enum QuadrantField : int { kQuadrantA, kQuadrantR, kQuadrantC };
+enum SpandrelField : int { kSpandrelA, kSpandrelR, kSpandrelC };
+
+bool known(const SolverPage& page, std::initializer_list<int> fields) {
+  for (int field : fields) {
+    if (!page.known(field)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// ---- Solvers ------------------------------------------------------------
+
+void SolveCircle(SolverPage& page) {
+  if (page.known(kCircleA)) {
+    const Ext a = page.value(kCircleA);
+    page.write(kCircleR, Sqrt(a * kOneOverPiExt));
+    page.write(kCircleD, Sqrt(a * kOneOverPiExt) * 2);
+    page.write(kCircleP, Sqrt(kPiExt * a) * 2);
+  } else if (page.known(kCircleR)) {
+    const Ext r = page.value(kCircleR);
+    page.write(kCircleA, r * r * kPiExt);
+    page.write(kCircleD, r * 2);
+    page.write(kCircleP, kTwoPiExt * r);
+  } else if (page.known(kCircleD)) {
+    const Ext d = page.value(kCircleD);
+    page.write(kCircleA, d * d * kPiExt * Ext(0.25L));
+    page.write(kCircleR, d * Ext(0.5L));
+    page.write(kCircleP, kPiExt * d);
+  } else if (page.known(kCircleP)) {
+    const Ext p = page.value(kCircleP);
+    page.write(kCircleA, p * p * kOneOverFourPiExt);
+    page.write(kCircleR, p * kOneOverTwoPiExt);
+    page.write(kCircleD, p * kOneOverPiExt);
+  }
+}
+
+void SolveSquare(SolverPage& page) {
+  if (page.known(kSquareA)) {
+    const Ext a = page.value(kSquareA);
+    page.write(kSquareS, Sqrt(a));
+    page.write(kSquareD, Sqrt(a * 2));
+  } else if (page.known(kSquareS)) {
+    const Ext s = page.value(kSquareS);
+    page.write(kSquareA, s * s);
+    page.write(kSquareD, Sqrt(2) * s);
+  } else if (page.known(kSquareD)) {
+    const Ext d = page.value(kSquareD);
+    page.write(kSquareA, d * d * Ext(0.5L));
+    page.write(kSquareS, d / Sqrt(2));
+  }
+}
+
+void SolveRectangle(SolverPage& page) {
+  static const std::string kName = "Rectangle";
+  if (known(page, {kRectA, kRectSideA})) {
+    const Ext area = page.value(kRectA);
+    const Ext a = page.value(kRectSideA);
+    if (a == 0) page.showError(kName);
+    const Ext b = page.writeReadBack(kRectSideB, area / a);
+    page.write(kRectD, Sqrt(b * b + a * a));
+  } else if (known(page, {kRectA, kRectSideB})) {
+    const Ext area = page.value(kRectA);
+    const Ext b = page.value(kRectSideB);
+    if (b == 0) page.showError(kName);
+    const Ext a = area / b;
+    page.write(kRectSideA, a);
+    page.write(kRectD, Sqrt(a * a + b * b));  // the full a, not the shown one
+  } else if (known(page, {kRectA, kRectD})) {
+    const Ext area = page.value(kRectA);
+    const Ext d = page.value(kRectD);
+    if (d * d * d * d - area * area * 4 < 0) page.showError(kName);
+    const Ext a = page.writeReadBack(
+        kRectSideA, Sqrt((d * d + Sqrt(d * d * d * d - area * area * 4)) * Ext(0.5L)));
+    if (a == 0) page.showError(kName);
+    page.write(kRectSideB, area / a);
+  } else if (known(page, {kRectSideA, kRectSideB})) {
+    const Ext a = page.value(kRectSideA);
+    const Ext b = page.value(kRectSideB);
+    page.write(kRectA, a * b);
+    page.write(kRectD, Sqrt(b * b + a * a));
+  } else if (known(page, {kRectSideA, kRectD})) {
+    const Ext a = page.value(kRectSideA);
+    const Ext d = page.value(kRectD);
+    if (d * d - a * a < 0) page.showError(kName);
+    page.write(kRectSideB, Sqrt(d * d - a * a));
+    page.write(kRectA, Sqrt(d * d - a * a) * a);
+  } else if (known(page, {kRectSideB, kRectD})) {
+    const Ext b = page.value(kRectSideB);
+    const Ext d = page.value(kRectD);
+    if (d * d - b * b < 0) page.showError(kName);
+    const Ext area = page.writeReadBack(kRectA, Sqrt(d * d - b * b) * b);
+    if (b == 0) page.showError(kName);
+    page.write(kRectSideA, area / b);
+  }
+}
+
+// a is the base and b the height.
+void SolveParallelogram(SolverPage& page) {
+  static const std::string kName = "Parallelogram";
+  if (known(page, {kParallelA, kParallelSideA})) {
+    const Ext area = page.value(kParallelA);
+    const Ext a = page.value(kParallelSideA);
+    if (a == 0) page.showError(kName);
+    page.write(kParallelSideB, area / a);
+  } else if (known(page, {kParallelA, kParallelSideB})) {
+    const Ext area = page.value(kParallelA);
+    const Ext b = page.value(kParallelSideB);
+    if (b == 0) page.showError(kName);
+    page.write(kParallelSideA, area / b);
+  } else if (known(page, {kParallelSideA, kParallelSideB})) {
+    page.write(kParallelA, page.value(kParallelSideA) * page.value(kParallelSideB));
+  }
+}
+
+void SolveTrapezoid(SolverPage& page) {
+  static const std::string kName = "Trapezoid";
+  if (known(page, {kTrapezoidA, kTrapezoidSideA, kTrapezoidSideB})) {
+    const Ext area = page.value(kTrapezoidA);
+    const Ext a = page.value(kTrapezoidSideA);
+    const Ext b = page.value(kTrapezoidSideB);
+    if (a + b == 0) page.showError(kName);
+    page.write(kTrapezoidH, area * 2 / (a + b));
+  } else if (known(page, {kTrapezoidA, kTrapezoidSideA, kTrapezoidH})) {
+    const Ext area = page.value(kTrapezoidA);
+    const Ext a = page.value(kTrapezoidSideA);
+    const Ext h = page.value(kTrapezoidH);
+    if (h == 0) page.showError(kName);
+    page.write(kTrapezoidSideB, area * 2 / h - a);
+  } else if (known(page, {kTrapezoidA, kTrapezoidSideB, kTrapezoidH})) {
+    const Ext area = page.value(kTrapezoidA);
+    const Ext b = page.value(kTrapezoidSideB);
+    const Ext h = page.value(kTrapezoidH);
+    if (h == 0) page.showError(kName);
+    page.write(kTrapezoidSideA, area * 2 / h - b);
+  } else if (known(page, {kTrapezoidSideA, kTrapezoidSideB, kTrapezoidH})) {
+    const Ext a = page.value(kTrapezoidSideA);
+    const Ext b = page.value(kTrapezoidSideB);
+    const Ext h = page.value(kTrapezoidH);
+    page.write(kTrapezoidA, (a + b) * h * Ext(0.5L));
+  }
+}
+
+// The base is split by the feet of the vertical sides g (left) and h (right)
+// into b, a and c: A = ((g + h) a + b g + c h) / 2. Case 5 has no check: g + h
+// = 0 is a division fault.
+void SolveTrapezium(SolverPage& page) {
+  static const std::string kName = "Trapezium";
+  const auto v = [&page](int field) { return page.value(field); };
+  if (known(page, {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG})) {
+    const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), b = v(kTrapeziumSideB),
+              c = v(kTrapeziumSideC), g = v(kTrapeziumG);
+    if (a + c == 0) page.showError(kName);
+    page.write(kTrapeziumH, (area * 2 - b * g - a * g) / (a + c));
+  } else if (known(page,
+                   {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumH})) {
+    const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), b = v(kTrapeziumSideB),
+              c = v(kTrapeziumSideC), h = v(kTrapeziumH);
+    if (a + b == 0) page.showError(kName);
+    page.write(kTrapeziumG, (area * 2 - c * h - a * h) / (a + b));
+  } else if (known(page,
+                   {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumG, kTrapeziumH})) {
+    const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), b = v(kTrapeziumSideB),
+              g = v(kTrapeziumG), h = v(kTrapeziumH);
+    if (h == 0) page.showError(kName);
+    page.write(kTrapeziumSideC, (area * 2 - (g + h) * a - b * g) / h);
+  } else if (known(page,
+                   {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
+    const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), c = v(kTrapeziumSideC),
+              g = v(kTrapeziumG), h = v(kTrapeziumH);
+    if (g == 0) page.showError(kName);
+    page.write(kTrapeziumSideB, (area * 2 - (g + h) * a - c * h) / g);
+  } else if (known(page,
+                   {kTrapeziumA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
+    const Ext area = v(kTrapeziumA), b = v(kTrapeziumSideB), c = v(kTrapeziumSideC),
+              g = v(kTrapeziumG), h = v(kTrapeziumH);
+    page.write(kTrapeziumSideA, (area * 2 - b * g - c * h) / (g + h));
+  } else if (known(page,
+                   {kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
+    const Ext a = v(kTrapeziumSideA), b = v(kTrapeziumSideB), c = v(kTrapeziumSideC),
+              g = v(kTrapeziumG), h = v(kTrapeziumH);
+    page.write(kTrapeziumA, ((g + h) * a + b * g + c * h) * Ext(0.5L));
+  }
+}
+
+// Base and height: no checks, so a zero divisor is a division fault. All
+// sides: a right triangle with legs a and b and hypotenuse c.
+void SolveTriangle(SolverPage& page, int type) {
+  static const std::string kName = "Triangle";
+  if (type == kTriangleBaseHeight) {
+    if (known(page, {kTriangleA, kTriangleB})) {
+      page.write(kTriangleH, page.value(kTriangleA) * 2 / page.value(kTriangleB));
+    } else if (known(page, {kTriangleA, kTriangleH})) {
+      page.write(kTriangleB, page.value(kTriangleA) * 2 / page.value(kTriangleH));
+    } else if (known(page, {kTriangleB, kTriangleH})) {
+      page.write(kTriangleA, page.value(kTriangleB) * page.value(kTriangleH) * Ext(0.5L));
+    }
+    return;
+  }
+  if (known(page, {kTriangleA, kTriangleSideA})) {
+    const Ext area = page.value(kTriangleA);
+    const Ext a = page.value(kTriangleSideA);
+    if (a == 0) page.showError(kName);
+    const Ext b = page.writeReadBack(kTriangleB, area * 2 / a);
+    page.write(kTriangleC, Sqrt(b * b + a * a));
+  } else if (known(page, {kTriangleA, kTriangleB})) {
+    const Ext area = page.value(kTriangleA);
+    const Ext b = page.value(kTriangleB);
+    if (b == 0) page.showError(kName);
+    const Ext a = page.writeReadBack(kTriangleSideA, area * 2 / b);
+    page.write(kTriangleC, Sqrt(b * b + a * a));
+  } else if (known(page, {kTriangleSideA, kTriangleB})) {
+    const Ext a = page.value(kTriangleSideA);
+    const Ext b = page.value(kTriangleB);
+    page.write(kTriangleA, a * b * Ext(0.5L));
+    page.write(kTriangleC, Sqrt(b * b + a * a));
+  } else if (known(page, {kTriangleSideA, kTriangleC})) {
+    const Ext a = page.value(kTriangleSideA);
+    const Ext c = page.value(kTriangleC);
+    if (c * c - a * a < 0) page.showError(kName);
+    const Ext b = Sqrt(c * c - a * a);
+    page.write(kTriangleA, a * b * Ext(0.5L));
+    page.write(kTriangleB, b);
+  } else if (known(page, {kTriangleB, kTriangleC})) {
+    const Ext b = page.value(kTriangleB);
+    const Ext c = page.value(kTriangleC);
+    if (c * c - b * b < 0) page.showError(kName);
+    const Ext a = Sqrt(c * c - b * b);
+    page.write(kTriangleA, a * b * Ext(0.5L));
+    page.write(kTriangleSideA, a);
+  }
+}
+
+// r is the inscribed radius, R the circumscribed one, S the side.
+void SolveRegularPolygon(SolverPage& page, int sides) {
+  const Ext n(sides);
+  const Ext theta = Ext(180) / n * kPiOver180Ext;
+  const Ext phi = Ext(360) / n * kPiOver180Ext;
+  const auto tanTheta = [&] { return Sin(theta) / Cos(theta); };
+  const auto cotTheta = [&] { return Cos(theta) / Sin(theta); };
+  const auto shortR = [&](Ext area) { return Sqrt(area / (tanTheta() * n)); };
+  const auto longR = [&](Ext area) { return Sqrt(area * 2 / (Sin(phi) * n)); };
+  const auto side = [&](Ext area) { return Sqrt(area * 4 / (cotTheta() * n)); };
+  if (page.known(kPolygonA)) {
+    const Ext area = page.value(kPolygonA);
+    page.write(kPolygonShortR, shortR(area));
+    page.write(kPolygonLongR, longR(area));
+    page.write(kPolygonS, side(area));
+  } else if (page.known(kPolygonShortR)) {
+    const Ext r = page.value(kPolygonShortR);
+    const Ext area = page.writeReadBack(kPolygonA, tanTheta() * (r * r * n));
+    page.write(kPolygonLongR, longR(area));
+    page.write(kPolygonS, side(area));
+  } else if (page.known(kPolygonLongR)) {
+    const Ext r = page.value(kPolygonLongR);
+    const Ext area = page.writeReadBack(kPolygonA, Sin(phi) * (r * r * (n * Ext(0.5L))));
+    page.write(kPolygonShortR, shortR(area));
+    page.write(kPolygonS, side(area));
+  } else if (page.known(kPolygonS)) {
+    const Ext s = page.value(kPolygonS);
+    const Ext area = page.writeReadBack(kPolygonA, cotTheta() * (s * s * (n * Ext(0.25L))));
+    page.write(kPolygonShortR, shortR(area));
+    page.write(kPolygonLongR, longR(area));
+  }
+}
+
+// a and b are the half-axes. No checks: a zero axis is a division fault.
+void SolveEllipse(SolverPage& page) {
+  if (known(page, {kEllipseA, kEllipseAxisA})) {
+    page.write(kEllipseAxisB, page.value(kEllipseA) / (kPiExt * page.value(kEllipseAxisA)));
+  } else if (known(page, {kEllipseA, kEllipseAxisB})) {
+    page.write(kEllipseAxisA, page.value(kEllipseA) / (kPiExt * page.value(kEllipseAxisB)));
+  } else if (known(page, {kEllipseAxisA, kEllipseAxisB})) {
+    page.write(kEllipseA, kPiExt * page.value(kEllipseAxisA) * page.value(kEllipseAxisB));
+  }
+}
+
+void SolveCircularRing(SolverPage& page) {
+  static const std::string kName = "Circular Ring";
+  if (known(page, {kRingA, kRingShortR})) {
+    const Ext area = page.value(kRingA);
+    const Ext r = page.value(kRingShortR);
+    if (r * r + area * kOneOverPiExt < 0) page.showError(kName);
+    page.write(kRingLongR, Sqrt(r * r + area * kOneOverPiExt));
+  } else if (known(page, {kRingA, kRingLongR})) {
+    const Ext area = page.value(kRingA);
+    const Ext bigR = page.value(kRingLongR);
+    if (bigR * bigR - area * kOneOverPiExt < 0) page.showError(kName);
+    page.write(kRingShortR, Sqrt(bigR * bigR - area * kOneOverPiExt));
+  } else if (known(page, {kRingShortR, kRingLongR})) {
+    const Ext r = page.value(kRingShortR);
+    const Ext bigR = page.value(kRingLongR);
+    if (!(r < bigR)) page.showError(kName);
+    page.write(kRingA, (bigR * bigR - r * r) * kPiExt);
+  }
+}
+
+// The parabolic segment of base b and height h. No checks.
+void SolveParabola(SolverPage& page) {
+  if (known(page, {kParabolaA, kParabolaB})) {
+    page.write(kParabolaH, page.value(kParabolaA) * 3 / (page.value(kParabolaB) * 2));
+  } else if (known(page, {kParabolaA, kParabolaH})) {
+    page.write(kParabolaB, page.value(kParabolaA) * 3 / (page.value(kParabolaH) * 2));
+  } else if (known(page, {kParabolaB, kParabolaH})) {
+    page.write(kParabolaA, page.value(kParabolaB) * 2 * page.value(kParabolaH) * kOneThird);
+  }
+}
+
+// A = (b r - c r + c h) / 2 with r the radius, c the chord, b the arc and h
+// the height from the chord to the arc.
+void SolveSegment(SolverPage& page) {
+  static const std::string kName = "Segment";
+  const auto v = [&page](int field) { return page.value(field); };
+  if (known(page, {kSegmentA, kSegmentR, kSegmentH, kSegmentC})) {
+    const Ext area = v(kSegmentA), r = v(kSegmentR), h = v(kSegmentH), c = v(kSegmentC);
+    if (!(r > 0)) page.showError(kName);
+    page.write(kSegmentB, (area * 2 - c * h + c * r) / r);
+  } else if (known(page, {kSegmentA, kSegmentR, kSegmentH, kSegmentB})) {
+    const Ext area = v(kSegmentA), r = v(kSegmentR), h = v(kSegmentH), b = v(kSegmentB);
+    if (h - r == 0) page.showError(kName);
+    page.write(kSegmentC, (area * 2 - b * r) / (h - r));
+  } else if (known(page, {kSegmentA, kSegmentR, kSegmentC, kSegmentB})) {
+    const Ext area = v(kSegmentA), r = v(kSegmentR), c = v(kSegmentC), b = v(kSegmentB);
+    if (!(c > 0)) page.showError(kName);
+    page.write(kSegmentH, (area * 2 - b * r + c * r) / c);
+  } else if (known(page, {kSegmentA, kSegmentH, kSegmentC, kSegmentB})) {
+    const Ext area = v(kSegmentA), h = v(kSegmentH), c = v(kSegmentC), b = v(kSegmentB);
+    if (b - c == 0) page.showError(kName);
+    page.write(kSegmentR, (area * 2 - c * h) / (b - c));
+  } else if (known(page, {kSegmentR, kSegmentH, kSegmentC, kSegmentB})) {
+    const Ext r = v(kSegmentR), h = v(kSegmentH), c = v(kSegmentC), b = v(kSegmentB);
+    // The area is shown before it is checked.
+    const Ext area = page.writeReadBack(kSegmentA, (b * r - c * r + c * h) * Ext(0.5L));
+    if (!(area >= 0)) page.showError(kName);
+  }
+}
+
+// The field of the other mode is converted with the page but not used.
+void SolveSector(SolverPage& page, int type) {
+  static const std::string kName = "Sector";
+  if (type == kSectorArc) {
+    if (known(page, {kSectorA, kSectorR})) {
+      const Ext area = page.value(kSectorA);
+      const Ext r = page.value(kSectorR);
+      if (r == 0) page.showError(kName);
+      page.write(kSectorB, area * 2 / r);
+    } else if (known(page, {kSectorA, kSectorB})) {
+      const Ext area = page.value(kSectorA);
+      const Ext b = page.value(kSectorB);
+      if (b == 0) page.showError(kName);
+      page.write(kSectorR, area * 2 / b);
+    } else if (known(page, {kSectorR, kSectorB})) {
+      page.write(kSectorA, page.value(kSectorB) * page.value(kSectorR) * Ext(0.5L));
+    }
+    return;
+  }
+  // The angle is in degrees.
+  if (known(page, {kSectorA, kSectorR})) {
+    const Ext area = page.value(kSectorA);
+    const Ext r = page.value(kSectorR);
+    if (r == 0) page.showError(kName);
+    page.write(kSectorAngleField, area * 360 / (r * r * kPiExt));
+  } else if (known(page, {kSectorA, kSectorAngleField})) {
+    const Ext area = page.value(kSectorA);
+    const Ext angle = page.value(kSectorAngleField);
+    if (kPiExt * angle == 0) page.showError(kName);
+    page.write(kSectorR, Sqrt(area * 360 / (kPiExt * angle)));
+  } else if (known(page, {kSectorR, kSectorAngleField})) {
+    const Ext r = page.value(kSectorR);
+    const Ext angle = page.value(kSectorAngleField);
+    page.write(kSectorA, r * r * kPiExt * angle * kOneOver360);
+  }
+}
+
+// A quarter circle of radius r; c is the chord joining the arc's ends.
+void SolveQuadrant(SolverPage& page) {
+  static const std::string kName = "Quadrant";
+  if (page.known(kQuadrantA)) {
+    const Ext area = page.value(kQuadrantA);
+    if (!(area * 8 * kOneOverPiExt >= 0 && area * 4 * kOneOverPiExt >= 0)) page.showError(kName);
+    page.write(kQuadrantC, Sqrt(area * 8 * kOneOverPiExt));
+    page.write(kQuadrantR, Sqrt(area * 4 * kOneOverPiExt));
+  } else if (page.known(kQuadrantR)) {
+    const Ext r = page.value(kQuadrantR);
+    const Ext area = page.writeReadBack(kQuadrantA, r * r * kPiExt * Ext(0.25L));
+    if (!(area * 8 * kOneOverPiExt >= 0)) page.showError(kName);
+    page.write(kQuadrantC, Sqrt(area * 8 * kOneOverPiExt));
+  } else if (page.known(kQuadrantC)) {
+    const Ext c = page.value(kQuadrantC);
+    const Ext area = page.writeReadBack(kQuadrantA, c * c * kPiExt * Ext(0.125L));
+    // Unlike the other cases this refuses a zero area.
+    if (area * 4 * kOneOverPiExt == 0) page.showError(kName);
+    page.write(kQuadrantR, Sqrt(area * 4 * kOneOverPiExt));
+  }
+}
+
+// The region between a quarter circle of radius r and the tangents at its
+// ends; c is the chord joining the arc's ends. No checks.
+void SolveSpandrel(SolverPage& page) {
+  const Ext fourLessPi = Ext(4) - kPiExt;
+  const Ext overFourLessPi = Ext(1) / fourLessPi;
+  if (page.known(kSpandrelA)) {
+    const Ext area = page.value(kSpandrelA);
+    page.write(kSpandrelR, Sqrt(area * 4 * overFourLessPi));
+    page.write(kSpandrelC, Sqrt(area * 8 * overFourLessPi));
+  } else if (page.known(kSpandrelR)) {
+    const Ext r = page.value(kSpandrelR);
+    const Ext area = page.writeReadBack(kSpandrelA, r * r * fourLessPi * Ext(0.25L));
+    page.write(kSpandrelC, Sqrt(area * 8 * overFourLessPi));
+  } else if (page.known(kSpandrelC)) {
+    const Ext c = page.value(kSpandrelC);
+    const Ext area = page.writeReadBack(kSpandrelA, c * c * fourLessPi * Ext(0.125L));
+    page.write(kSpandrelR, Sqrt(area * 4 * overFourLessPi));
+  }
+}
+
+int PolygonSides(std::string_view spinText) {
+  constexpr int kMin = 4, kMax = 50;
+  if (spinText.empty() || spinText.size() > 9) return kMin;
+  int n = 0;
+  for (char ch : spinText) {
+    if (ch < '0' || ch > '9') return kMin;
+    n = n * 10 + (ch - '0');
+  }
+  return n < kMin ? kMin : n > kMax ? kMax : n;
+}
+
+// ---- The window's description ---------------------------------------------
+
+namespace {
+
+constexpr int kShort = 10;  // the first four figures' fields
+constexpr int kLong = 15;
+
+constexpr NotebookField kCircleFields[] = {
+    {"CircleAreaEdit", "Area (A) =", kShort},
+    {"CircleRadiusEdit", "Radius (r) =", kShort},
+    {"CircleDiameterEdit", "Diameter (d) =", kShort},
+    {"CirclePerimeterEdit", "Perimeter (p) =", kShort},
+};
+constexpr NotebookField kSquareFields[] = {
+    {"SquareAreaEdit", "Area (A) =", kShort},
+    {"SquareSideEdit", "side (s) =", kShort},
+    {"SquareDiagonalEdit", "diagonal (d) =", kShort},
+};
+constexpr NotebookField kRectangleFields[] = {
+    {"RectangleAreaEdit", "Area (A) =", kShort},
+    {"RectangleASideEdit", "Side (a) =", kShort},
+    {"RectangleBSideEdit", "Side (b) =", kShort},
+    {"RectangleDiagonalEdit", "Diagonal (d) =", kShort},
+};
+constexpr NotebookField kParallelFields[] = {
+    {"ParallelAreaEdit", "Area (A) =", kLong},
+    {"ParallelASideEdit", "side (a) =", kLong},
+    {"ParallelBSideEdit", "side (b) =", kLong},
+};
+constexpr NotebookField kTrapezoidFields[] = {
+    {"TrapezoidAreaEdit", "Area (A) =", kLong},
+    {"TrapezoidASideEdit", "Side (a) =", kLong},
+    {"TrapezoidBSideEdit", "Side (b) =", kLong},
+    {"TrapezoidHeightEdit", "Height (h) =", kLong},
+};
+constexpr NotebookField kTrapeziumFields[] = {
+    {"TrapeziumAreaEdit", "Area (A) =", kLong},    {"TrapeziumASideEdit", "Length (a) =", kLong},
+    {"TrapeziumBSideEdit", "Length (b) =", kLong}, {"TrapeziumCSideEdit", "Length (c) =", kLong},
+    {"TrapeziumGSideEdit", "Height (g) =", kLong}, {"TrapeziumHSideEdit", "Height (h) =", kLong},
+};
+constexpr NotebookField kTriangleFields[] = {
+    {"TriangleAreaEdit", "Area (A) =", kLong},   {"TriangleBSideEdit", "Base (b) =", kLong},
+    {"Triangle2ASideEdit", "Side (a) =", kLong}, {"TriangleHeightEdit", "Height (h) =", kLong},
+    {"Triangle2CSideEdit", "Side (c) =", kLong},
+};
+constexpr NotebookField kPolygonFields[] = {
+    {"PolygonAreaEdit", "Area (A) =", kLong},
+    {"PolygonShortREdit", "Radius (r) =", kLong},
+    {"PolygonLongREdit", "Radius (R) =", kLong},
+    {"PolygonSideEdit", "Side (S) =", kLong},
+};
+constexpr NotebookField kEllipseFields[] = {
+    {"EllipseAreaEdit", "Area (A) =", kLong},
+    {"EllipseAEdit", "Minor Axis (a) =", kLong},
+    {"EllipseBEdit", "Major Axis (b) =", kLong},
+};
+constexpr NotebookField kCircRingFields[] = {
+    {"CircRingAreaEdit", "Area (A) =", kLong},
+    {"CircRingShortREdit", "Inner Radius (r) =", kLong},
+    {"CircRingLongREdit", "Outer Radius (R) =", kLong},
+};
+constexpr NotebookField kParabolaFields[] = {
+    {"ParabolaAreaEdit", "Area (A) =", kLong},
+    {"ParabolaBaseEdit", "Base (b) =", kLong},
+    {"ParabolaHeightEdit", "Height (h) =", kLong},
+};
+constexpr NotebookField kSegmentFields[] = {
+    {"SegmentAreaEdit", "Area (A) =", kLong},      {"SegmentRadiusEdit", "Radius (r) =", kLong},
+    {"SegmentHeightEdit", "Height (h) =", kLong},  {"SegmentChordEdit", "Chord (c) =", kLong},
+    {"SegmentArcEdit", "Arc length (b) =", kLong},
+};
+constexpr NotebookField kSectorFields[] = {
+    {"SectorAreaEdit", "Area (A) =", kLong},
+    {"SectorRadiusEdit", "Radius (r) =", kLong},
+    {"SectorArcEdit", "Arc length (b) =", kLong},
+    {"SectorAngleEdit", "Angle (\u00d8) =", kLong},
+};
+constexpr NotebookField kQuadrantFields[] = {
+    {"QuadrantAreaEdit", "Area (A) =", kLong},
+    {"QuadrantRadiusEdit", "Radius (r) =", kLong},
+    {"QuadrantChordEdit", "Chord (c) =", kLong},
+};
+constexpr NotebookField kSpandrelFields[] = {
+    {"SpandrelAreaEdit", "Area (A) =", kLong},
+    {"SpandrelRadiusEdit", "Radius (r) =", kLong},
+    {"SpandrelChordEdit", "Chord (c) =", kLong},
+};
+
+constexpr std::string_view kCircleLines[] = {"Enter any known ", "value, then ", "'Solve'."};
+constexpr std::string_view kCircRingLines[] = {"Enter two known ", "value, then ", "'Solve'."};
+constexpr std::string_view kEllipseLines[] = {"Enter two known ", "values, then ", "'Solve'."};
+constexpr std::string_view kParallelLines[] = {"Enter two ", "known values, ", "then 'Solve'."};
+constexpr std::string_view kParabolaLines[] = {"Enter two ", "known ", "values, then ", "'Solve'."};
+constexpr std::string_view kQuadrantLines[] = {"Enter any ", "known value, ", "then 'Solve'."};
+constexpr std::string_view kRectangleLines[] = {"Enter two ", "known ", "values, then ",
+                                                "'Solve'."};
+constexpr std::string_view kPolygonLines[] = {"Enter any known ", "value, then ", "'Solve'."};
+constexpr std::string_view kSectorLines[] = {"Enter any ", "two known ", "values, then ",
+                                             "'Solve'."};
+constexpr std::string_view kSegmentLines[] = {"Enter any ", "four known ", "values, then ",
+                                              "'Solve'."};
+constexpr std::string_view kSquareLines[] = {"Enter any ", "known ", "value, ", "then 'Solve'."};
+constexpr std::string_view kSpandrelLines[] = {"Enter any ", "value, then ", "'Solve'."};
+constexpr std::string_view kTrapeziumLines[] = {"Enter five known ", "values,", "then 'Solve'."};
+constexpr std::string_view kTrapezoidLines[] = {"Enter three ", "known values, ", "then 'Solve'."};
+// Shown until the first mode switch gives the pane its one-line text.
+constexpr std::string_view kTriangleLines[] = {"Enter two known ", "values, then ", "'Solve'."};
+
+constexpr NotebookPage kPages[] = {
+    {"Circle",
+     kCircleFields,
+     "CircleMemo",
+     kCircleLines,
+     {"CircleClearBtn", "CircleSolveBtn", "AreaCloseBtn", "AreaHelpBtn"},
+     nullptr},
+    {"Circular Ring",
+     kCircRingFields,
+     "CircRingExp",
+     kCircRingLines,
+     {"CircRingClearBtn", "CircRingSolveBtn", "CircRingCloseBtn", "CircRingHelpBtn"},
+     nullptr},
+    {"Ellipse",
+     kEllipseFields,
+     "EllipseExp",
+     kEllipseLines,
+     {"EllipseClearBtn", "EllipseSolveBtn", "EllipseCloseBtn", "EllipseHelpBtn"},
+     nullptr},
+    {"Parallelogram",
+     kParallelFields,
+     "ParallelMemo",
+     kParallelLines,
+     {"ParallelClearBtn", "ParallelSolveBtn", "ParallelCloseBtn", "ParallelHelpBtn"},
+     nullptr},
+    {"Parabola",
+     kParabolaFields,
+     "ParabolaExp",
+     kParabolaLines,
+     {"ParabolaClearBtn", "ParabolaSolveBtn", "ParabolaCloseBtn", "ParabolaHelpBtn"},
+     nullptr},
+    {"Quadrant",
+     kQuadrantFields,
+     "QuadrantExp",
+     kQuadrantLines,
+     {"QuadrantClearBtn", "QuadrantSolveBtn", "QuadrantCloseBtn", "QuadrantHelpBtn"},
+     nullptr},
+    {"Rectangle",
+     kRectangleFields,
+     "Memo1",
+     kRectangleLines,
+     {"RectangleClearBtn", "RectangleSolveBtn", "BitBtn1", "RectangleHelpBtn"},
+     nullptr},
+    {"Reg. Polygon",
+     kPolygonFields,
+     "PolygonExp",
+     kPolygonLines,
+     {"PolygonClearBtn", "PolygonSolveBtn", "PolygonCloseBtn", "PolygonHelpBtn"},
+     nullptr},
+    {"Sector",
+     kSectorFields,
+     "SectorExp",
+     kSectorLines,
+     {"SectorClearBtn", "SectorSolveBtn", "SectorCloseBtn", "SectorHelpBtn"},
+     nullptr},
+    {"Segment",
+     kSegmentFields,
+     "SegmentExp",
+     kSegmentLines,
+     {"SegmentClearBtn", "SegmentSolveBtn", "SegmentCloseBtn", "SegmentHelpBtn"},
+     nullptr},
+    {"Square",
+     kSquareFields,
+     "SquareMemo",
+     kSquareLines,
+     {"SquareClearBtn", "SquareSolveBtn", "SquareCloseButton", "SquareHelpButton"},
+     nullptr},
+    {"Spandrel",
+     kSpandrelFields,
+     "Memo2",
+     kSpandrelLines,
+     {"SpandrelClearBtn", "SpandrelSolveBtn", "SpandrelCloseBtn", "SpandrelHelpBtn"},
+     nullptr},
+    {"Trapezium",
+     kTrapeziumFields,
+     "TrapeziumExp",
+     kTrapeziumLines,
+     {"TrapeziumClearBtn", "TrapeziumSolveBtn", "TrapeziumCloseBtn", "TrapeziumHelpBtn"},
+     nullptr},
+    {"Trapezoid",
+     kTrapezoidFields,
+     "TrapezoidLabel",
+     kTrapezoidLines,
+     {"TrapezoidClearBtn", "TrapezoidSolveBtn", "TrapezoidCloseBtn", "TrapezoidHelpBtn"},
+     nullptr},
+    {"Triangle",
+     kTriangleFields,
+     "TriangleExp",
+     kTriangleLines,
+     {"TriangleClearBtn", "TriangleSolveBtn", "TriangleCloseBtn", "TriangleHelpBtn"},
+     nullptr},
+};
+
+// Pictures, one per page but two on the triangle's (one per mode).
+constexpr std::string_view kCirclePictures[] = {"CircleImage"};
+constexpr std::string_view kCircRingPictures[] = {"CircRingImage"};
+constexpr std::string_view kEllipsePictures[] = {"EllipseImage"};
+constexpr std::string_view kParallelPictures[] = {"ParallelImage"};
+constexpr std::string_view kParabolaPictures[] = {"ParabolaImage"};
+constexpr std::string_view kQuadrantPictures[] = {"QuadrantImage"};
+constexpr std::string_view kRectanglePictures[] = {"RectangleImage"};
+constexpr std::string_view kPolygonPictures[] = {"PolygonImage"};
+constexpr std::string_view kSectorPictures[] = {"SectorImage"};
+constexpr std::string_view kSegmentPictures[] = {"SegmentImage"};
+constexpr std::string_view kSquarePictures[] = {"SquareImage"};
+constexpr std::string_view kSpandrelPictures[] = {"SpandrelImage"};
+constexpr std::string_view kTrapeziumPictures[] = {"TrapeziumImage"};
+constexpr std::string_view kTrapezoidPictures[] = {"TrapezoidImage"};
+constexpr std::string_view kTrianglePictures[] = {"TriangleImage1", "TriangleImage2"};
+
+constexpr AreaPageExtras kExtras[] = {
+    {"", kCirclePictures, [](SolverPage& p, const AreaModes&) { SolveCircle(p); }},
+    {"Circular Ring", kCircRingPictures,
+     [](SolverPage& p, const AreaModes&) { SolveCircularRing(p); }},
+    {"", kEllipsePictures, [](SolverPage& p, const AreaModes&) { SolveEllipse(p); }},
+    {"Parallelogram", kParallelPictures,
+     [](SolverPage& p, const AreaModes&) { SolveParallelogram(p); }},
+    {"", kParabolaPictures, [](SolverPage& p, const AreaModes&) { SolveParabola(p); }},
+    {"Quadrant", kQuadrantPictures, [](SolverPage& p, const AreaModes&) { SolveQuadrant(p); }},
+    {"Rectangle", kRectanglePictures, [](SolverPage& p, const AreaModes&) { SolveRectangle(p); }},
+    {"", kPolygonPictures,
+     [](SolverPage& p, const AreaModes& m) { SolveRegularPolygon(p, m.polygonSides); }},
+    {"Sector", kSectorPictures,
+     [](SolverPage& p, const AreaModes& m) { SolveSector(p, m.sectorType); }},
+    {"Segment", kSegmentPictures, [](SolverPage& p, const AreaModes&) { SolveSegment(p); }},
+    {"", kSquarePictures, [](SolverPage& p, const AreaModes&) { SolveSquare(p); }},
+    {"", kSpandrelPictures, [](SolverPage& p, const AreaModes&) { SolveSpandrel(p); }},
+    {"Trapezium", kTrapeziumPictures, [](SolverPage& p, const AreaModes&) { SolveTrapezium(p); }},
+    {"Trapezoid", kTrapezoidPictures, [](SolverPage& p, const AreaModes&) { SolveTrapezoid(p); }},
+    {"Triangle", kTrianglePictures,
+     [](SolverPage& p, const AreaModes& m) { SolveTriangle(p, m.triangleType); }},
+};
+
+// Every field of every page: the fifty of the first thirteen figures, then
+// the sector's and the quadrant's, so that Clear, ShowError and the mode
+// switches empty those pages as well.
+constexpr std::string_view kClearList[] = {
+    "CircleAreaEdit",     "CircleRadiusEdit",    "CircleDiameterEdit",    "CirclePerimeterEdit",
+    "SquareAreaEdit",     "SquareSideEdit",      "SquareDiagonalEdit",    "RectangleAreaEdit",
+    "RectangleASideEdit", "RectangleBSideEdit",  "RectangleDiagonalEdit", "ParallelAreaEdit",
+    "ParallelASideEdit",  "ParallelBSideEdit",   "TrapezoidAreaEdit",     "TrapezoidASideEdit",
+    "TrapezoidBSideEdit", "TrapezoidHeightEdit", "TrapeziumAreaEdit",     "TrapeziumASideEdit",
+    "TrapeziumBSideEdit", "TrapeziumCSideEdit",  "TrapeziumGSideEdit",    "TrapeziumHSideEdit",
+    "TriangleAreaEdit",   "TriangleBSideEdit",   "Triangle2ASideEdit",    "TriangleHeightEdit",
+    "Triangle2CSideEdit", "PolygonAreaEdit",     "PolygonShortREdit",     "PolygonLongREdit",
+    "PolygonSideEdit",    "EllipseAreaEdit",     "EllipseAEdit",          "EllipseBEdit",
+    "CircRingAreaEdit",   "CircRingShortREdit",  "CircRingLongREdit",     "ParabolaAreaEdit",
+    "ParabolaBaseEdit",   "ParabolaHeightEdit",  "SegmentAreaEdit",       "SegmentRadiusEdit",
+    "SegmentHeightEdit",  "SegmentChordEdit",    "SegmentArcEdit",        "SpandrelAreaEdit",
+    "SpandrelRadiusEdit", "SpandrelChordEdit",   "SectorAreaEdit",        "SectorRadiusEdit",
+    "SectorArcEdit",      "SectorAngleEdit",     "QuadrantAreaEdit",      "QuadrantRadiusEdit",
+    "QuadrantChordEdit",
+};
+
+constexpr std::string_view kTriangleBaseHeightShow[] = {"TriangleImage1", "TriangleHeightEdit"};
+constexpr std::string_view kTriangleBaseHeightHide[] = {"TriangleImage2", "Triangle2ASideEdit",
+                                                        "Triangle2CSideEdit"};
+constexpr std::string_view kTriangleBaseHeightLines[] = {"Enter two known values, then 'Solve'."};
+constexpr std::string_view kTriangleAllSidesLines[] = {
+    "Enter area and a or b, or enter a and b, a and c, or b and c, then 'Solve'."};
+constexpr std::string_view kSectorArcShow[] = {"SectorArcEdit"};
+constexpr std::string_view kSectorAngleShow[] = {"SectorAngleEdit"};
+
+constexpr AreaModeGroup kModeGroups[] = {
+    {kTrianglePage,
+     "TriangleTypeGroup",
+     "Triangle Type",
+     {"Triangle with base and height", "Triangle with all sides"},
+     {{
+         {kTriangleBaseHeightShow, kTriangleBaseHeightHide, "Triangle2ASideEdit", 1,
+          "Triangle2ASideEdit", "TriangleHeightEdit", kTriangleBaseHeightLines},
+         {kTriangleBaseHeightHide, kTriangleBaseHeightShow, "TriangleHeightEdit", 1,
+          "TriangleHeightEdit", "Triangle2ASideEdit", kTriangleAllSidesLines},
+     }}},
+    {kSectorPage,
+     "SectorGroup",
+     "Sector Type",
+     {"Sector with radius and arc length", "Sector with radius and angle"},
+     {{
+         {kSectorArcShow,
+          kSectorAngleShow,
+          "SectorArcEdit",
+          2,
+          "SectorAngleEdit",
+          "SectorArcEdit",
+          {}},
+         {kSectorAngleShow,
+          kSectorArcShow,
+          "SectorAngleEdit",
+          2,
+          "SectorArcEdit",
+          "SectorAngleEdit",
+          {}},
+     }}},
+};
+
+constexpr AreaNotebook kAreaNotebook{
+    {
+        "TAreaForm",
+        "Area Calculation",
+        493,
+        334,
+        "AreaNotebook",
+        5,
+        kPages,
+        kClearList,
+        "Area",
+        "The data entered is invalid for a ",
+    },
+    kExtras,
+    kModeGroups,
+    {kPolygonPage, "PolygonSpinPanel", "PolygonSpinLabel", "Number of sides:", "PolygonSpinEdit", 4,
+     50, 4, 2},
+};
+
+}  // namespace
+
+const AreaNotebook& areaNotebook() {
+  return kAreaNotebook;
+}
+
+SolveOutcome solveAreaPage(int pageIndex, SolverPage& page, const AreaModes& modes) {
+  const AreaSolver solve = kExtras[pageIndex].solve;
+  return runSolve(page, [&](SolverPage& p) { solve(p, modes); });
+}
+
+}  // namespace tivorum
