@@ -65,6 +65,12 @@ QString shownCaption(const QString& caption);
 // null QChar when it has none.
 QChar acceleratorChar(const QString& caption);
 
+// Offers a typed character to the keys of `window` in control order (children
+// before later siblings' children, depth first): the first enabled colour
+// button, or enabled and visible standard button, whose accelerator it is
+// clicks, and true is returned. False when no key takes it.
+bool dispatchDialogChar(QWidget* window, QChar ch);
+
 }  // namespace tivorum
 
 class TColorButton : public QWidget {
@@ -183,5 +189,6 @@ class TColorButton : public QWidget {
   QColor fontColor_{Qt::black};
   int state_ = StateUp;
   bool hasFocus_ = false;
+  bool mouseDown_ = false;  // the left button went down on this key
   int shortcutId_ = 0;
 };
