@@ -1,0 +1,188 @@
+// The calculation engine behind the main window's keypad: digit entry, the
+// four operations with percent, the scientific keys, the memory locations,
+// the one-line display and the lines it writes on the tape. Window-free: the
+// window forwards its key handlers here and shows display() and the captions.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "calc/number.h"
+#include "calc/tape.h"
+
+namespace tivorum {
+
+inline constexpr std::string_view kReciprocalOfZeroCaption = "ERROR!";
+inline constexpr std::string_view kReciprocalOfZeroText = "Can't divide by 0!";
+inline constexpr std::string_view kClearMemoryQuestion =
+    "You are about to clear all memory locations.  Continue?";
+
+// What the engine needs from its window.
+class EngineHost {
+ public:
+  virtual ~EngineHost() = default;
+  // A modal error box (error icon, OK): the reciprocal of 0.
+  virtual void showErrorBox(std::string_view caption, std::string_view text) = 0;
+  // A Yes/No confirmation; true for Yes.
+  virtual bool confirm(std::string_view text) = 0;
+  // A fault outside the engine's own error state (a memory location that is
+  // not a number, an add to memory that overflows): the raw fault message,
+  // for the application's error reporter.
+  virtual void reportFault(std::string_view message) = 0;
+};
+
+// The six keys that switch between trigonometric and hyperbolic functions.
+enum class TrigKey { Sin, Cos, Tan, ArcSin, ArcCos, ArcTan };
+
+class CalcEngine {
+ public:
+  static constexpr int kMemoryCount = 10;
+  static constexpr size_t kMemoryLength = 80;
+
+  CalcEngine(Tape& tape, EngineHost& host);
+  CalcEngine(const CalcEngine&) = delete;
+  CalcEngine& operator=(const CalcEngine&) = delete;
+
+  // ---- State, under the names the rest of the program uses ----
+  Real CurrentValue = 0;
+  Real Accumulator = 0;
+  char PendingOp = '=';
+  char EntryState = '0';
+  bool ErrorFlag = false;
+  std::string EntryText = "0";
+  char DecimalChar = '.';
+  std::string PlaceFormat{kGeneralFormat};
+  std::string DisplayFormat{kGeneralFormat};
+  std::string OperandText;
+  Real PercentBase = 0;
+  Real PercentFraction = 0;
+  char LastEntryChar = ' ';
+  bool ExponentEntry = false;
+  bool EntryMade = false;
+  bool PercentDone = false;
+  bool ResultLines = true;
+  bool JustCleared = false;
+  bool Ready = false;
+  std::string AngleMode = "deg";
+  std::array<std::string, kMemoryCount> MemoryLoc;
+  bool StorePending = false;
+  bool RecallPending = false;
+  bool StoreAdd = false;
+  bool StoreSubtract = false;
+
+  // ---- What the window shows ----
+  const std::string& display() const { return display_; }
+  const std::string& degRadCaption() const { return degRadCaption_; }
+  const std::string& trigTypeCaption() const { return trigTypeCaption_; }
+  const std::string& trigCaption(TrigKey key) const;
+  const std::string& placesCaption() const { return placesCaption_; }
+
+  // ---- Start-up ----
+  // First showing: takes the locale's decimal character and clears
+  // everything without a tape line; the engine is ready afterwards.
+  void startUp(char decimalChar);
+  // First activation: resets the result lines and the memory keys, empties
+  // the memory (load it afterwards with setMemoryLoc) and applies the stored
+  // number format ("%15.2f" is financial, anything else general).
+  void firstActivation(std::string_view storedPlaceFormat);
+  void setMemoryLoc(int index, std::string_view text);
+
+  // ---- Keys ----
+  void But0Click(char digit);  // every digit button
+  void ButDotClick();
+  void typeDigit(char digit);  // a digit typed on the keyboard
+  void typePoint();            // "." or "," typed on the keyboard
+  void backspace();
+  void ButPlusMinusClick();
+  void ButPlusClick();
+  void ButMinusClick();
+  void ButMultiplyClick();
+  void ButDivideClick();
+  void ButPercentClick();
+  // "=" chooses its display format before anything else, even when help mode
+  // then shows the key's help instead: in help mode call only
+  // setResultFormat(); otherwise call ButtonEnteClick().
+  void setResultFormat();
+  void ButtonEnteClick();
+  void ButClearClick();
+  void PlacesButClick();
+
+  void ButOneOverXClick();
+  void ButSquareClick();
+  void ButSquareRootClick();
+  void ButLnClick();
+  void ButLogClick();
+  void ButSinClick();
+  void ButCosClick();
+  void ButTanClick();
+  void ButarcSinClick();
+  void ButArcCosClick();
+  void ButArcTanClick();
+  void ButAbsoluteClick();
+  void ButFactorialClick();
+  void ButXtoYClick();
+  void ButRootClick();
+  void ButHypotClick();
+  void ButPermClick();
+  void ButCombClick();
+  void ButPiClick();
+  void EPlusButClick();
+  void EMinusButClick();
+  void ButDegRadClick();
+  void ButTrigTypeClick();
+
+  void ButStoreClick();
+  void ButRecallClick();
+  void ClearMemButClick();
+
+  // ---- Routines the keys share ----
+  void ShowValue(Real v);
+  void EnterDigit(char c);
+  void CompletePending();
+  void ApplyFunction(int code);
+
+  // ---- The tape beyond the keypad ----
+  // Clearing the tape and the modules' blocks go through the engine so that
+  // "=" never removes a line it did not write.
+  void clearTape();
+  void appendTape5(std::string_view t1, std::string_view t2 = {}, std::string_view t3 = {},
+                   std::string_view t4 = {}, std::string_view t5 = {});
+
+ private:
+  template <typename Step>
+  void guarded(Step step);
+  void setError();
+  void writeLine(const std::string& line);
+  void writeOperatorLine(const std::string& line);
+  void binaryOperator(char op, const char* line);
+  void binaryFunction(char op, const char* line);
+  void trigKey(TrigKey key, int trigCode, int hyperbolicCode);
+  void digitKey(char c, bool button);
+  void allClear();
+  void clearEntry();
+  void percent();
+  void completeWholeCount(bool isPermutation);
+  void selectMemory(int n);
+  void exponentKey(const char* marker);
+  void endExponentEntry();
+  std::string numberTextShown() const;
+  std::string typedText() const;
+  Real parse(std::string_view text) const;
+
+  Tape& tape_;
+  EngineHost& host_;
+  std::string display_ = "0";
+  // EntryText still starts with the "0" every fresh entry starts from (not a
+  // recalled or sign-changed text).
+  bool freshEntry_ = true;
+  // The last engine line on the tape is an operator line that "=" may take
+  // back.
+  bool operatorLineLast_ = false;
+  std::string degRadCaption_ = "Deg";
+  std::string trigTypeCaption_ = "Type";
+  std::array<std::string, 6> trigCaptions_{"Sin", "Cos", "Tan", "aSin", "aCos", "aTan"};
+  std::string placesCaption_ = "Sci";
+};
+
+}  // namespace tivorum
