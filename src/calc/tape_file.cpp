@@ -1,0 +1,75 @@
+#include "calc/tape_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace tivorum {
+
+namespace {
+
+bool writeAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// One pass through a large buffer keeps a tape of a million lines quick.
+bool writeLines(int fd, std::span<const std::string> lines) {
+  constexpr std::size_t kChunk = 1 << 20;
+  std::string buffer;
+  buffer.reserve(kChunk + 4096);
+  for (const std::string& line : lines) {
+    buffer += line;
+    buffer += "\r\n";
+    if (buffer.size() >= kChunk) {
+      if (!writeAll(fd, buffer)) return false;
+      buffer.clear();
+    }
+  }
+  return writeAll(fd, buffer);
+}
+
+}  // namespace
+
+bool tapeFileIsBig(const std::filesystem::path& folder) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(folder / kTapeFileName, ec);
+  return !ec && size > kBigTapeFileSize;
+}
+
+WriteResult writeTapeFile(const std::filesystem::path& folder, std::span<const std::string> lines,
+                          bool bigTapeFile) {
+  const std::filesystem::path path = folder / kTapeFileName;
+  std::error_code ec;
+  int fd = -1;
+  if (std::filesystem::exists(path, ec)) {
+    fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return WriteResult::failure(std::string(kTapeOpenError));
+    if (bigTapeFile) {
+      struct stat st {};
+      if (::fstat(fd, &st) != 0 ||
+          (static_cast<std::uintmax_t>(st.st_size) > kBigTapeFileSize && ::ftruncate(fd, 0) != 0)) {
+        ::close(fd);
+        return WriteResult::failure(std::string(kTapeEmptyError));
+      }
+    }
+  } else {
+    fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return WriteResult::failure(std::string(kTapeCreateError));
+  }
+  const bool written = writeLines(fd, lines);
+  if (::close(fd) != 0 || !written) return WriteResult::failure(std::string(kTapeWriteError));
+  return WriteResult::success();
+}
+
+}  // namespace tivorum
