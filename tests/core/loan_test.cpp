@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -137,9 +138,6 @@ struct ReferenceCase {
 // at 60 digits (rates by bisection), rounded half up.
 TEST(SolveLoan, AgreesWithTheAnnuityFormula) {
   const ReferenceCase cases[] = {
-      {"Part example, payment", loan("10000", "8.5", "", kMonthly, 36, 12, LoanSolveFor::Payment),
-       concat({{"DownPayEnter", "0.00"}, {"LoanPayEnter", "315.68"}},
-              balance("6944.69", "732.79", "51.07", "264.61"))},
       {"mortgage", loan("250000", "6.75", "", kMonthly, 360, 120, LoanSolveFor::Payment),
        concat({{"DownPayEnter", "0.00"}, {"LoanPayEnter", "1621.50"}},
               balance("213252.50", "157831.93", "1201.91", "419.59"))},
@@ -395,6 +393,15 @@ TEST(DownPaymentAfterExit, EmptyBecomesZeroAndNeverAbovePrincipal) {
     SCOPED_TRACE(std::string(c.down) + " / " + c.principal);
     EXPECT_EQ(downPaymentAfterExit(c.down, c.principal), c.result);
   }
+}
+
+TEST(ClosingHeights, SixStepsOfAFifthInWholePixels) {
+  const std::pair<int, std::array<int, 6>> cases[] = {
+      {452, {450, 360, 270, 180, 90, 0}},
+      {351, {350, 280, 210, 140, 70, 0}},
+      {4, {0, 0, 0, 0, 0, 0}},
+  };
+  for (const auto& [height, steps] : cases) EXPECT_EQ(closingHeights(height), steps);
 }
 
 }  // namespace
