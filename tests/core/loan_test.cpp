@@ -200,7 +200,7 @@ TEST(SolveLoan, RateIterationStopsOnTheStepsMagnitude) {
       // A signed stop test would end after the first (negative) step at 11.607.
       {"long mortgage", "100000", "1000", 360, "11.627"},
       {"same shape, small amounts", "100", "1", 360, "11.627"},
-      {"Part example", "10000", "315.68", 36, "8.501"},
+      {"three-year loan", "10000", "315.68", 36, "8.501"},
       // Rates of 100 % and more are cut to the six-character field.
       {"over 100 %", "1000", "200", 12, "203.31"},
       {"huge, exponent kept", "1", "1000", 360, "1.2E6"},
