@@ -187,23 +187,22 @@ void CalcEngine::typeDigit(char digit) {
   digitKey(digit, false);
 }
 
-void CalcEngine::ButDotClick() {
-  // After Sto or Rec the point selects location 0 whatever the entry holds.
+// After Sto or Rec the point selects location 0 whatever the entry holds;
+// otherwise an entry takes one point, and none once it has an exponent.
+void CalcEngine::pointKey(bool button) {
   const bool memoryKey = StorePending || RecallPending;
   if (!memoryKey && (ExponentEntry || EntryText.find(DecimalChar) != std::string::npos ||
                      hasExponent(EntryText))) {
     return;
   }
-  digitKey(DecimalChar, true);
+  digitKey(DecimalChar, button);
 }
 
+void CalcEngine::ButDotClick() {
+  pointKey(true);
+}
 void CalcEngine::typePoint() {
-  const bool memoryKey = StorePending || RecallPending;
-  if (!memoryKey && (ExponentEntry || EntryText.find(DecimalChar) != std::string::npos ||
-                     hasExponent(EntryText))) {
-    return;
-  }
-  digitKey(DecimalChar, false);
+  pointKey(false);
 }
 
 void CalcEngine::backspace() {

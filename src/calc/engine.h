@@ -159,6 +159,7 @@ class CalcEngine {
   void binaryFunction(char op, const char* line);
   void trigKey(TrigKey key, int trigCode, int hyperbolicCode);
   void digitKey(char c, bool button);
+  void pointKey(bool button);
   void allClear();
   void clearEntry();
   void percent();
