@@ -132,9 +132,10 @@ void applyDisplayLook(QLineEdit* edit) {
     pal.setColor(group, QPalette::Text, QColor(0, 255, 0));
   }
   edit->setPalette(pal);
-  QFont f = edit->font();
-  f.setBold(true);
-  edit->setFont(f);
+  // Only the weight is the field's own; family and size follow the window.
+  QFont bold;
+  bold.setBold(true);
+  edit->setFont(bold);
   edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
