@@ -1,0 +1,100 @@
+// The currency window's logic: amounts converted between a listed currency
+// and US dollars through the shared factor table (US dollars per unit of the
+// currency), and how the factor field shows and stores a factor.
+// Window-free.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "calc/settings.h"
+#include "calc/tape.h"
+#include "finance/module_solve.h"
+#include "finance/window_data.h"
+
+namespace tivorum {
+
+// The drop-down's names in table order. They match the settings keys
+// (kCurrencyKeys) except at 3, where the list says "Frank" and the key "Franc".
+inline constexpr std::array<std::string_view, kCurrencyCount> kCurrencyNames = {
+    "Belgian Franc", "British Pound",  "Canadian $",     "French Frank", "German Mark",
+    "Italian Lire",  "Israeli Shekel", "Japanese Yen",   "Mexican Peso", "Nigerian Naira",
+    "Saudi Riyal",   "Swiss Franc",    "United States $"};
+
+namespace currency_window {
+
+inline constexpr std::string_view kCaption = "Currency Conversion";
+inline constexpr int kClientWidth = 429;
+inline constexpr int kClientHeight = 205;
+inline constexpr std::string_view kHelpTopic = "Currency";
+
+// Item 0 labels the foreign-amount row (top), item 1 the US-dollar row.
+inline constexpr std::array<std::string_view, 2> kGroupItems{"Convert From",
+                                                             "Convert From United States $"};
+inline constexpr RadioGroupData kGroup{"CurrencyGroup", "", kGroupItems, 0,
+                                       "Select currency to convert to..."};
+
+// Items: kCurrencyNames, choice only. Selected once, when the window opens.
+inline constexpr std::string_view kCurrencyBoxName = "CurFromDropDown";
+inline constexpr int kCurrencyInitialIndex = 0;
+inline constexpr std::string_view kCurrencyHint = "Select foreign currency.";
+
+inline constexpr EntryFieldData kFrom{"CurFromEnter", 0, "", "Enter foreign currency amount."};
+inline constexpr std::string_view kFactorLabelName = "FactorLabel";
+inline constexpr std::string_view kFactorLabelCaption = "Conversion Factor:";
+inline constexpr EntryFieldData kFactor{"CurFactor", 0, "",
+                                        "Enter factor for conversion \nto United States dollars."};
+inline constexpr EntryFieldData kTo{"CurToEnter", 0, "", "Enter US dollars."};
+
+// Left to right: Save, Solve, Close, Help.
+inline constexpr ButtonData kSaveButton{"SaveButton", "S&ave", "Save conversion factor."};
+inline constexpr ButtonData kSolveButton{"SolveButton", kSolveCaption, "Perform conversion."};
+inline constexpr ButtonData kCloseButton{"CloseButton", kCloseCaption, "Return to calculator"};
+inline constexpr ButtonData kHelpButton{"HelpButton", kHelpCaption, kHelpHint};
+
+}  // namespace currency_window
+
+// Opening and Solve: a factor that is not above 0 becomes 1, so no conversion
+// works with one.
+void makeFactorsPositive(CurrencyFactors& factors);
+
+// The factor field's text: fixed(10,5) when that reads back as the same
+// factor, else the general text with 15 digits, so a typed factor such as
+// 0.000516 is never rounded away.
+std::string factorText(double factor);
+
+// CurFactorExit: the field's text stored as a double at `position`, as typed
+// (0 and negatives too). An empty or bad text is the conversion fault, a
+// number beyond the double range overflow; the table is then unchanged.
+void storeFactor(CurrencyFactors& factors, int position, std::string_view text);
+
+// The CurrencyGroup item: the direction of the conversion.
+enum class CurrencyDirection { ToDollars, FromDollars };
+
+struct CurrencyInput {
+  std::string from;    // CurFromEnter, amount in the selected currency
+  std::string factor;  // CurFactor (rewritten by the solve before it is read)
+  std::string to;      // CurToEnter, US dollars
+  CurrencyDirection direction = CurrencyDirection::ToDollars;
+  int position = currency_window::kCurrencyInitialIndex;  // selected currency
+  int fromMaxLength = currency_window::kFrom.maxLength;
+  int factorMaxLength = currency_window::kFactor.maxLength;
+  int toMaxLength = currency_window::kTo.maxLength;
+};
+
+// SolveButtonClick without the window (after CurFactorExit has stored a typed
+// factor). Makes the factors positive, writes the selected factor's text into
+// CurFactor, then converts the amount of the chosen direction at the factor
+// that text reads as, writes the result in fixed(10,2) and appends the tape
+// block; an empty amount stops with a message. Faults are thrown with the
+// factor write already recorded in `out`.
+void SolveCurrency(const CurrencyInput& in, CurrencyFactors& factors, ModuleSolve& out, Tape& tape);
+
+// While the message of a Solve is shown, CurrencyGroup is hidden in the
+// ToDollars direction only.
+inline constexpr bool messageHidesGroup(CurrencyDirection d) {
+  return d == CurrencyDirection::ToDollars;
+}
+
+}  // namespace tivorum
