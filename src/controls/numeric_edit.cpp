@@ -28,6 +28,14 @@ std::uint16_t codeOfCharacter(QChar c) {
   return 0;
 }
 
+// A window that gives the field its own font still gets bold digits.
+void keepBold(QLineEdit* edit, QEvent* event) {
+  if (event->type() != QEvent::FontChange || edit->font().bold()) return;
+  QFont bold = edit->font();
+  bold.setBold(true);
+  edit->setFont(bold);
+}
+
 }  // namespace
 
 std::uint16_t virtualKeyCode(const QKeyEvent& event) {
@@ -222,9 +230,19 @@ void NumericEdit::inputMethodEvent(QInputMethodEvent* event) {
   QLineEdit::inputMethodEvent(&filtered);
 }
 
+void NumericEdit::changeEvent(QEvent* event) {
+  keepBold(this, event);
+  QLineEdit::changeEvent(event);
+}
+
 ResultField::ResultField(QWidget* parent) : QLineEdit(parent) {
   applyDisplayLook(this);
   setReadOnly(true);
+}
+
+void ResultField::changeEvent(QEvent* event) {
+  keepBold(this, event);
+  QLineEdit::changeEvent(event);
 }
 
 void ResultField::setResultText(std::string_view text) {

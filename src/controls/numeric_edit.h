@@ -48,6 +48,7 @@ class NumericEdit : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void applyLimit(int shownLength);
@@ -66,6 +67,9 @@ class ResultField : public QLineEdit {
   void setResultText(std::string_view text);
   void setResultText(const QString& text) { setText(text); }
   void clearText() { clear(); }
+
+ protected:
+  void changeEvent(QEvent* event) override;
 };
 
 }  // namespace tivorum

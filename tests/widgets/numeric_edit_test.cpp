@@ -227,6 +227,15 @@ TEST(NumericEdit, LooksLikeTheDisplay) {
     EXPECT_EQ(e->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(e->palette().color(QPalette::Inactive, QPalette::Text), QColor(0, 255, 0));
   }
+  // ... and so does one that gives the field a font of its own.
+  QFont own("Liberation Sans");
+  own.setPixelSize(16);
+  edit->setFont(own);
+  result->setFont(own);
+  for (QLineEdit* e : {static_cast<QLineEdit*>(edit), static_cast<QLineEdit*>(result)}) {
+    EXPECT_TRUE(e->font().bold());
+    EXPECT_EQ(e->font().pixelSize(), 16);
+  }
   EXPECT_FALSE(edit->isReadOnly());
   EXPECT_TRUE(result->isReadOnly());
   result->setResultText(std::string_view("6944.69"));
