@@ -1,0 +1,37 @@
+#include "app/module_windows.h"
+
+#include <QDialog>
+
+#include "calc/calculator_form.h"
+
+namespace tivorum {
+
+// One line per module: `return new TLoanForm(&owner);` and its include above.
+QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
+  (void)owner;
+  switch (module) {
+    case Module::Currency:
+      return nullptr;
+    case Module::Loan:
+      return nullptr;
+    case Module::Dividend:
+      return nullptr;
+    case Module::Financial:
+      return nullptr;
+    case Module::Profit:
+      return nullptr;
+    case Module::Interest:
+      return nullptr;
+    case Module::Investment:
+      return nullptr;
+    case Module::Area:
+      return nullptr;
+    case Module::Volume:
+      return nullptr;
+    case Module::Surface:
+      return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace tivorum

@@ -1,0 +1,131 @@
+#include "app/tape_pane.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace tivorum {
+
+TapePane::TapePane(QWidget* parent) : QPlainTextEdit(parent) {
+  setReadOnly(true);
+  setUndoRedoEnabled(false);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // The selection stays visible when the focus goes back to the keypad.
+  QPalette p = palette();
+  p.setColor(QPalette::Inactive, QPalette::Highlight,
+             p.color(QPalette::Active, QPalette::Highlight));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+             p.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(p);
+}
+
+void TapePane::append(const std::string& line) {
+  QTextCursor end(document());
+  end.movePosition(QTextCursor::End);
+  if (!empty_) end.insertBlock();
+  end.insertText(QString::fromStdString(line));
+  empty_ = false;
+  // Like a paper tape, the newest line is in view; adding a line ends any
+  // selection.
+  setTextCursor(end);
+  ensureCursorVisible();
+}
+
+void TapePane::removeLast() {
+  if (empty_) return;
+  if (document()->blockCount() == 1) {
+    clear();
+    return;
+  }
+  QTextCursor last(document()->lastBlock());
+  last.movePosition(QTextCursor::EndOfBlock);
+  last.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+  last.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+  last.removeSelectedText();
+}
+
+void TapePane::clear() {
+  QPlainTextEdit::clear();
+  empty_ = true;
+}
+
+int TapePane::lineCount() const {
+  return empty_ ? 0 : document()->blockCount();
+}
+
+std::vector<std::string> TapePane::lines() const {
+  std::vector<std::string> out;
+  if (empty_) return out;
+  out.reserve(document()->blockCount());
+  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+    out.push_back(b.text().toStdString());
+  }
+  return out;
+}
+
+bool TapePane::hasSelection() const {
+  return textCursor().hasSelection();
+}
+
+QString TapePane::selection() const {
+  QString text = textCursor().selectedText();
+  text.replace(QChar::ParagraphSeparator, '\n');
+  return text;
+}
+
+void TapePane::selectCharacters(int from, int to) {
+  QTextCursor c(document());
+  int last = document()->characterCount() - 1;
+  c.setPosition(std::clamp(from, 0, last));
+  c.setPosition(std::clamp(to, 0, last), QTextCursor::KeepAnchor);
+  setTextCursor(c);
+}
+
+void TapePane::copyToClipboard() {
+  QString text;
+  if (hasSelection()) {
+    text = selection();
+  } else if (!empty_) {
+    text = toPlainText();
+  }
+  QGuiApplication::clipboard()->setText(text);
+}
+
+std::vector<std::string> textLines(const QString& text) {
+  std::vector<std::string> out;
+  if (text.isEmpty()) return out;
+  QStringList parts = text.split('\n');
+  if (parts.back().isEmpty()) parts.removeLast();
+  for (QString& part : parts) {
+    if (part.endsWith('\r')) part.chop(1);
+    out.push_back(part.toStdString());
+  }
+  return out;
+}
+
+void printLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return;  // the print system reports its own failures
+  QFont printFont(font, &printer);
+  painter.setFont(printFont);
+  QFontMetrics metrics(printFont, &printer);
+  const int pageHeight = painter.viewport().height();
+  int y = 0;
+  for (const std::string& line : lines) {
+    if (y > 0 && y + metrics.height() > pageHeight) {
+      printer.newPage();
+      y = 0;
+    }
+    painter.drawText(0, y + metrics.ascent(), QString::fromStdString(line));
+    y += metrics.lineSpacing();
+  }
+  painter.end();
+}
+
+}  // namespace tivorum

@@ -1,0 +1,509 @@
+#include "runner.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <iostream>
+
+#include "app/help_form.h"
+#include "app/tape_pane.h"
+#include "calc/calculator_form.h"
+#include "controls/color_button.h"
+
+namespace tivorum {
+namespace {
+
+void out(const QString& line) {
+  const QByteArray bytes = line.toUtf8();
+  std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+// Line breaks inside a box's text are printed as \r.
+QString oneLine(QString text) {
+  text.replace("\r\n", "\\r");
+  text.replace('\n', "\\r");
+  text.replace('\r', "\\r");
+  return text;
+}
+
+QString buttonCaption(const QString& text) {
+  return shownCaption(text);
+}
+
+// The radio items of a radio group, in their order on the window.
+QList<QRadioButton*> radioItems(QWidget* group) {
+  return group->findChildren<QRadioButton*>();
+}
+
+struct SpecialKey {
+  const char* name;
+  Qt::Key key;
+  const char* text;
+};
+
+constexpr SpecialKey kSpecialKeys[] = {
+    {"Enter", Qt::Key_Return, "\r"},
+    {"Tab", Qt::Key_Tab, "\t"},
+    {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, "\x7f"},
+    {"Escape", Qt::Key_Escape, "\x1b"},
+    {"Space", Qt::Key_Space, " "},
+    {"Shift", Qt::Key_Shift, ""},
+    {"Left", Qt::Key_Left, ""},
+    {"Right", Qt::Key_Right, ""},
+    {"Home", Qt::Key_Home, ""},
+    {"End", Qt::Key_End, ""},
+};
+
+// The key a character is typed with.
+int keyForChar(QChar c) {
+  if (c >= 'a' && c <= 'z') return Qt::Key_A + (c.unicode() - 'a');
+  if (c >= 'A' && c <= 'Z') return Qt::Key_A + (c.unicode() - 'A');
+  if (c == ' ') return Qt::Key_Space;
+  return c.toUpper().unicode();  // Qt's codes for the other printable keys
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(std::istream& input, Tcalculator1& calculator, QString folder)
+    : input_(input), calculator_(calculator), folder_(std::move(folder)) {}
+
+void ScriptRunner::start() {
+  arm();
+}
+
+// A fresh timer for every step: a step that opens a modal window waits in
+// that window's event loop, and the next step must still come.
+void ScriptRunner::arm() {
+  QTimer::singleShot(0, Qt::PreciseTimer, this, [this] { step(); });
+}
+
+int ScriptRunner::openModalCount() const {
+  int n = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && w->isModal()) ++n;
+  }
+  return n;
+}
+
+QWidget* ScriptRunner::topModal() const {
+  return QApplication::activeModalWidget();
+}
+
+void ScriptRunner::step() {
+  if (finished_) return;
+  // Inside an event loop that is not a newly opened modal window's (a window
+  // just closed and its loop is returning, or a handler letting events
+  // through): wait until the command below has finished.
+  if (!running_.empty() && openModalCount() <= running_.back()) {
+    stepDeferred_ = true;
+    return;
+  }
+  if (inputEnded_) {
+    finishInput();
+    return;
+  }
+  std::string line;
+  if (!readLine(line)) {
+    inputEnded_ = true;
+    finishInput();
+    return;
+  }
+  arm();
+  running_.push_back(openModalCount());
+  execute(line);
+  running_.pop_back();
+  if (stepDeferred_ && (running_.empty() || openModalCount() > running_.back())) {
+    stepDeferred_ = false;
+    arm();
+  }
+}
+
+bool ScriptRunner::readLine(std::string& line) {
+  while (std::getline(input_, line)) {
+    ++lineNumber_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#') continue;
+    return true;
+  }
+  return false;
+}
+
+// At the end of the input every module window is closed, then the main
+// window as by its close box.
+void ScriptRunner::finishInput() {
+  if (QWidget* modal = topModal()) {
+    modal->close();
+    arm();
+    return;
+  }
+  if (!mainClosed_) {
+    mainClosed_ = true;
+    calculator_.close();
+  }
+  finished_ = true;
+  QCoreApplication::exit(0);
+}
+
+void ScriptRunner::fail(const std::string& why) {
+  std::fflush(stdout);
+  std::cerr << "line " << lineNumber_ << ": " << why << std::endl;
+  if (cleanUp) cleanUp();
+  std::_Exit(2);
+}
+
+// ---- Finding controls -----------------------------------------------------------
+
+QWidget* ScriptRunner::find(const QString& name) {
+  for (QWidget* window : {topModal(), static_cast<QWidget*>(&calculator_)}) {
+    if (!window) continue;
+    if (window->objectName() == name) return window;
+    if (auto* w = window->findChild<QWidget*>(name)) return w;
+  }
+  fail("unknown control " + name.toStdString());
+}
+
+// Keys and clicks go to the topmost modal window; the others are blocked.
+QWidget* ScriptRunner::inputWindow() const {
+  if (QWidget* modal = topModal()) return modal;
+  return &calculator_;
+}
+
+bool ScriptRunner::blockedByModal(QWidget* w) const {
+  return w->window() != inputWindow();
+}
+
+// ---- Commands -----------------------------------------------------------------------
+
+void ScriptRunner::execute(const std::string& rawLine) {
+  QString text = QString::fromStdString(rawLine);
+  while (text.startsWith(' ') || text.startsWith('\t')) text.remove(0, 1);
+  const qsizetype blank = text.indexOf(' ');
+  const QString command = blank < 0 ? text : text.left(blank);
+  // The rest of the line after one blank, as typed.
+  const QString rest = blank < 0 ? QString() : text.mid(blank + 1);
+  const QString argument = rest.trimmed();
+
+  if (mainClosed_ && command != "file" && command != "clipboard")
+    fail("the main window is closed; only file and clipboard may follow");
+
+  auto needArgument = [&] {
+    if (argument.isEmpty()) fail(command.toStdString() + " needs a control name");
+  };
+
+  if (command == "click") {
+    needArgument();
+    click(find(argument));
+  } else if (command == "key") {
+    typeText(rest);
+  } else if (command == "focus") {
+    needArgument();
+    QWidget* w = find(argument);
+    if (!blockedByModal(w)) {
+      QWidget* window = w->window();
+      if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+      w->setFocus(Qt::MouseFocusReason);
+    }
+  } else if (command == "set") {
+    const qsizetype sep = rest.indexOf(' ');
+    const QString name = sep < 0 ? rest : rest.left(sep);
+    if (name.isEmpty()) fail("set needs a control name");
+    setText(find(name), sep < 0 ? QString() : rest.mid(sep + 1));
+  } else if (command == "choose") {
+    const qsizetype sep = argument.indexOf(' ');
+    if (sep < 0) fail("choose needs a control name and an item");
+    choose(find(argument.left(sep)), argument.mid(sep + 1));
+  } else if (command == "spin") {
+    const QStringList parts = argument.split(' ', Qt::SkipEmptyParts);
+    if (parts.size() != 2) fail("spin needs a control name and a number");
+    spin(find(parts[0]), parts[1]);
+  } else if (command == "print") {
+    needArgument();
+    printValue(argument, find(argument));
+  } else if (command == "tape") {
+    for (const std::string& l : calculator_.Tape->lines()) out("|" + QString::fromStdString(l));
+  } else if (command == "clipboard") {
+    printLines(QGuiApplication::clipboard()->text());
+  } else if (command == "file") {
+    needArgument();
+    printFile(argument);
+  } else if (command == "answer") {
+    if (argument == "yes")
+      answerYes_ = true;
+    else if (argument == "no")
+      answerYes_ = false;
+    else
+      fail("answer takes yes or no");
+  } else if (command == "printtofile") {
+    printToFile_ = true;
+    calculator_.ButtonPrint->click();
+    printToFile_ = false;
+  } else if (command == "close") {
+    closeTop();
+  } else if (command == "geometry") {
+    needArgument();
+    QWidget* w = find(argument);
+    const QRect r = w->geometry();
+    out(QString("%1=%2,%3,%4,%5")
+            .arg(argument)
+            .arg(r.x())
+            .arg(r.y())
+            .arg(r.width())
+            .arg(r.height()));
+  } else if (command == "select") {
+    // select NAME FROM TO: selects characters FROM to TO of a text pane.
+    const QStringList parts = argument.split(' ', Qt::SkipEmptyParts);
+    bool okFrom = false, okTo = false;
+    if (parts.size() != 3) fail("select needs a control name and two positions");
+    const int from = parts[1].toInt(&okFrom), to = parts[2].toInt(&okTo);
+    if (!okFrom || !okTo) fail("select needs two whole-number positions");
+    QWidget* w = find(parts[0]);
+    if (auto* pane = qobject_cast<TapePane*>(w)) {
+      pane->selectCharacters(from, to);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      edit->setSelection(from, to - from);
+    } else {
+      fail(parts[0].toStdString() + " is not a text pane");
+    }
+  } else {
+    fail("unknown command " + command.toStdString());
+  }
+}
+
+void ScriptRunner::closeTop() {
+  if (QWidget* modal = topModal()) {
+    modal->close();
+    return;
+  }
+  mainClosed_ = true;
+  calculator_.close();
+}
+
+// A click lands on whatever is visible at the control's centre, as a mouse
+// click would: a hidden control cannot be clicked.
+void ScriptRunner::click(QWidget* control) {
+  if (blockedByModal(control)) return;
+  QWidget* window = control->window();
+  if (!control->isVisible() || control == window) {
+    if (control == window) QTest::mouseClick(window, Qt::LeftButton);
+    return;
+  }
+  const QPoint inWindow = control->mapTo(window, control->rect().center());
+  QWidget* target = window->childAt(inWindow);
+  if (!target) return;
+  if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, inWindow));
+}
+
+void ScriptRunner::typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+  QWidget* window = inputWindow();
+  if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+  auto receiver = [window] {
+    QWidget* focus = window->focusWidget();
+    return focus ? focus : window;
+  };
+  QTest::sendKeyEvent(QTest::Press, receiver(), static_cast<Qt::Key>(key), text, modifiers);
+  // The release goes where the focus is now, as a real key's would.
+  QTest::sendKeyEvent(QTest::Release, receiver(), static_cast<Qt::Key>(key), text, modifiers);
+}
+
+void ScriptRunner::typeText(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c != '{') {
+      typeKey(keyForChar(c), QString(c));
+      continue;
+    }
+    const qsizetype close = text.indexOf('}', i + 1);
+    if (close < 0) fail("key: a { without its }");
+    const QString name = text.mid(i + 1, close - i - 1);
+    if (name == "{") {
+      typeKey(Qt::Key_BraceLeft, "{");
+    } else {
+      const SpecialKey* special = nullptr;
+      for (const SpecialKey& k : kSpecialKeys) {
+        if (name == QLatin1String(k.name)) special = &k;
+      }
+      if (!special) fail("key: unknown key {" + name.toStdString() + "}");
+      typeKey(special->key, QString::fromLatin1(special->text),
+              special->key == Qt::Key_Shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    i = close;
+  }
+}
+
+void ScriptRunner::setText(QWidget* control, const QString& text) {
+  if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(control)) {
+    if (QLineEdit* edit = spinBox->findChild<QLineEdit*>()) control = edit;
+  }
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    // A paste: the whole text is replaced through the field's own insert,
+    // which keeps its length limit and validator.
+    edit->selectAll();
+    edit->insert(text);
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+    plain->setPlainText(text);
+  } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
+    rich->setPlainText(text);
+  } else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
+    combo->setEditText(text);
+  } else {
+    fail(control->objectName().toStdString() + " is not an entry field");
+  }
+}
+
+void ScriptRunner::choose(QWidget* control, const QString& item) {
+  bool byIndex = false;
+  int index = -1;
+  if (item.startsWith('#')) index = item.mid(1).toInt(&byIndex);
+  if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    if (!byIndex) index = combo->findText(item, Qt::MatchExactly);
+    if (index < 0 || index >= combo->count())
+      fail("no item " + item.toStdString() + " in " + control->objectName().toStdString());
+    if (blockedByModal(control) || !combo->isEnabled()) return;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    emit combo->textActivated(combo->itemText(index));
+    return;
+  }
+  const QList<QRadioButton*> items = radioItems(control);
+  if (items.isEmpty() || qobject_cast<QAbstractButton*>(control))
+    fail(control->objectName().toStdString() + " is not a radio group or drop-down list");
+  if (!byIndex) {
+    for (int i = 0; i < items.size(); ++i) {
+      if (buttonCaption(items[i]->text()) == item) {
+        index = i;
+        break;
+      }
+    }
+  }
+  if (index < 0 || index >= items.size())
+    fail("no item " + item.toStdString() + " in " + control->objectName().toStdString());
+  if (blockedByModal(control) || !items[index]->isEnabled()) return;
+  items[index]->click();
+}
+
+void ScriptRunner::spin(QWidget* control, const QString& number) {
+  auto* spinBox = qobject_cast<QAbstractSpinBox*>(control);
+  if (!spinBox) fail(control->objectName().toStdString() + " is not a spin field");
+  if (blockedByModal(spinBox)) return;
+  QWidget* window = spinBox->window();
+  if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+  spinBox->setFocus(Qt::MouseFocusReason);
+  spinBox->selectAll();
+  typeText(number);
+  // Leaving the field, as the Tab key would.
+  typeKey(Qt::Key_Tab, "\t");
+}
+
+void ScriptRunner::printValue(const QString& name, QWidget* control) {
+  QString value;
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    value = edit->text();
+  } else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(control)) {
+    value = spinBox->text().trimmed();
+  } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    value = label->text();
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    value = combo->currentIndex() < 0 ? QString() : combo->currentText();
+  } else if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control)) {
+    value = static_cast<QAbstractButton*>(control)->isChecked() ? "1" : "0";
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    value = buttonCaption(button->text());
+  } else if (auto* key = qobject_cast<TColorButton*>(control)) {
+    value = key->text();
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+    value = oneLine(plain->toPlainText());
+  } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
+    value = oneLine(rich->toPlainText());
+  } else if (!radioItems(control).isEmpty()) {
+    for (QRadioButton* item : radioItems(control)) {
+      if (item->isChecked()) value = buttonCaption(item->text());
+    }
+  } else if (control->property("text").isValid()) {
+    value = control->property("text").toString();
+  } else {
+    fail(name.toStdString() + " has nothing to print");
+  }
+  out(name + "=" + value);
+}
+
+void ScriptRunner::printLines(const QString& text) {
+  for (const std::string& line : textLines(text)) out("|" + QString::fromStdString(line));
+}
+
+void ScriptRunner::printFile(const QString& name) {
+  QFile file(QDir(folder_).filePath(name));
+  if (!file.open(QIODevice::ReadOnly)) {
+    out("no file " + name);
+    return;
+  }
+  QByteArray content = file.readAll();
+  if (content.isEmpty()) return;
+  QList<QByteArray> lines = content.split('\n');
+  if (lines.back().isEmpty()) lines.removeLast();
+  for (QByteArray& l : lines) {
+    if (l.endsWith('\r')) l.chop(1);
+    std::fputc('|', stdout);
+    std::fwrite(l.constData(), 1, l.size(), stdout);
+    std::fputc('\n', stdout);
+  }
+  std::fflush(stdout);
+}
+
+// ---- Boxes --------------------------------------------------------------------------
+
+void ScriptRunner::message(QWidget*, const QString& caption, const QString& text, BoxIcon) {
+  out("box " + caption + ": " + oneLine(text));
+}
+
+bool ScriptRunner::confirm(QWidget*, const QString& caption, const QString& text) {
+  out("box " + caption + ": " + oneLine(text));
+  const bool yes = answerYes_;
+  answerYes_ = true;
+  return yes;
+}
+
+void ScriptRunner::showHelp(THelpForm& form) {
+  const QStringList lines = form.lines();
+  out("help " + (lines.isEmpty() ? QString() : lines.first()));
+  for (qsizetype i = 1; i < lines.size(); ++i) {
+    if (!lines[i].isEmpty()) out("help |" + lines[i]);
+  }
+}
+
+void ScriptRunner::showAbout(TAboutCal&) {
+  out("about");
+}
+
+PrintAnswer ScriptRunner::askPrint(QWidget*, bool hasSelection) {
+  PrintAnswer answer;
+  // Without printtofile there is no printer to choose: the dialog is
+  // cancelled.
+  if (printToFile_) {
+    answer.accepted = true;
+    answer.toFile = true;
+    answer.selectionOnly = hasSelection;
+  }
+  return answer;
+}
+
+}  // namespace tivorum

@@ -1,0 +1,79 @@
+// Runs a scenario against the real windows: one command per line, boxes
+// answered without waiting.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.h"
+
+class QWidget;
+class Tcalculator1;
+
+namespace tivorum {
+
+class ScriptRunner : public QObject, public Dialogs {
+ public:
+  ScriptRunner(std::istream& input, Tcalculator1& calculator, QString folder);
+
+  // Starts reading commands once the event loop runs; the application exits
+  // with 0 at the end of the input (exit status 2 is immediate).
+  void start();
+
+  // Dialogs: every box prints a line and is answered at once.
+  void message(QWidget* parent, const QString& caption, const QString& text, BoxIcon icon) override;
+  bool confirm(QWidget* parent, const QString& caption, const QString& text) override;
+  void showHelp(THelpForm& form) override;
+  void showAbout(TAboutCal& box) override;
+  PrintAnswer askPrint(QWidget* parent, bool hasSelection) override;
+
+  // Ends the run with status 2 and one line on standard error.
+  [[noreturn]] void fail(const std::string& why);
+  // Called before exiting, also on failure (the temporary folder goes).
+  std::function<void()> cleanUp;
+
+ private:
+  void arm();
+  void step();
+  bool readLine(std::string& line);
+  void execute(const std::string& line);
+  void finishInput();
+
+  QWidget* topModal() const;
+  int openModalCount() const;
+  QWidget* find(const QString& name);
+  QWidget* inputWindow() const;
+  bool blockedByModal(QWidget* w) const;
+
+  void click(QWidget* control);
+  void typeText(const QString& text);
+  void typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void setText(QWidget* control, const QString& text);
+  void choose(QWidget* control, const QString& item);
+  void spin(QWidget* control, const QString& number);
+  void printValue(const QString& name, QWidget* control);
+  void printFile(const QString& name);
+  void printLines(const QString& text);
+  void closeTop();
+
+  std::istream& input_;
+  Tcalculator1& calculator_;
+  QString folder_;
+  int lineNumber_ = 0;
+  bool mainClosed_ = false;
+  bool inputEnded_ = false;
+  bool finished_ = false;
+  bool answerYes_ = true;
+  bool printToFile_ = false;
+  // For each command still running (a modal window can hold one up), how
+  // many modal windows were open when it began.
+  std::vector<int> running_;
+  // A step came while the command below it was still unwinding.
+  bool stepDeferred_ = false;
+};
+
+}  // namespace tivorum
