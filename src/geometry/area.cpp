@@ -1,6 +1,7 @@
 #include "geometry/area.h"
 
 #include <initializer_list>
+#include <iterator>
 
 namespace tivorum {
 
@@ -788,6 +789,8 @@ constexpr AreaNotebook kAreaNotebook{
     {kPolygonPage, "PolygonSpinPanel", "PolygonSpinLabel", "Number of sides:", "PolygonSpinEdit", 4,
      50, 4, 2},
 };
+
+static_assert(std::size(kPages) == kAreaPageCount && std::size(kExtras) == kAreaPageCount);
 
 }  // namespace
 

@@ -123,7 +123,7 @@ const AreaNotebook& areaNotebook();
 int PolygonSides(std::string_view spinText);
 
 // Runs one page's Solve over `page` (built with makeSolverPage) with the
-// window's modes.
+// window's modes. pageIndex is an AreaPageIndex.
 SolveOutcome solveAreaPage(int pageIndex, SolverPage& page, const AreaModes& modes);
 
 }  // namespace tivorum
