@@ -698,6 +698,10 @@ void CalcEngine::selectMemory(int n) {
     } catch (const Fault& fault) {
       host_.reportFault(fault.what());
     }
+    // Storing ends the entry, as on a desk calculator: the next digit starts
+    // a new number, while the stored one stays the operand.
+    EntryText = "0";
+    freshEntry_ = true;
     return;
   }
   RecallPending = false;

@@ -366,6 +366,10 @@ TEST(EngineMemory, StoreAndRecall) {
       {"6 Sto 4 + Rec 4 =", "12", {"6", "+", "6", "= 12"}},
       {"2.5 Sto . CE CE Rec .", "2.5", {"Clear Entry", "All Clear"}},
       {"12 Sto 1 Rec 1 5", "125", {}},
+      // A store ends the entry: the next digits start a new number.
+      {"5 Sto 1 3 Sto + 1 Rec 1", "8", {}},
+      {"5 Sto 1 3", "3", {}},
+      {"5 + 3 Sto 1 =", "8", {"5", "+", "3", "= 8"}},
   });
 }
 
