@@ -33,7 +33,6 @@
 #include <string_view>
 #include <vector>
 
-#include "geometry/notebook.h"
 #include "geometry/solver_page.h"
 
 class QLabel;
@@ -46,6 +45,7 @@ class Tcalculator1;
 namespace tivorum {
 
 class NumericEdit;
+struct Notebook;
 
 // Draws a picture into the 150 x 150 box.
 using PictureDrawing = void (*)(QPainter&);
@@ -84,9 +84,10 @@ class NotebookForm : public QDialog {
 
  public:
   // `pictures` holds one picture per page, in page order (fewer: the later
-  // pages have none). The description must outlive the window.
-  NotebookForm(const Notebook& notebook, Tcalculator1& owner, std::span<const PagePicture> pictures,
-               QWidget* parent = nullptr);
+  // pages have none). The description must outlive the window; the owner is
+  // the window's parent.
+  NotebookForm(const Notebook& notebook, Tcalculator1& owner,
+               std::span<const PagePicture> pictures);
   ~NotebookForm() override;
 
   // ---- The handlers every page shares ----
@@ -106,7 +107,7 @@ class NotebookForm : public QDialog {
   // ---- Controls ----
   const Notebook& notebook() const { return notebook_; }
   QTabWidget* tabs() const { return tabs_; }
-  int pageCount() const { return static_cast<int>(pages_.size()); }
+  int pageCount() const;
   QWidget* page(int index) const;
   // The field, label or picture with that objectName on any page; nullptr if
   // there is none.

@@ -1,0 +1,165 @@
+#include "geometry/area_form.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "controls/spin_field.h"
+#include "geometry/area.h"
+#include "geometry/area_pictures.h"
+
+using namespace tivorum;
+
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The window is given by its outer size; the frame and caption of a fixed
+// dialog take this much of it.
+constexpr int kFrameWidth = 3;
+constexpr int kCaptionHeight = 19;
+
+constexpr int kModeGroupHeight = 62;
+constexpr int kSpinPanelHeight = 34;
+
+const AreaModeGroup& modeGroupOf(int page) {
+  for (const AreaModeGroup& group : areaNotebook().modeGroups) {
+    if (group.page == page) return group;
+  }
+  return areaNotebook().modeGroups.front();
+}
+
+}  // namespace
+
+TAreaForm::TAreaForm(Tcalculator1& owner)
+    : NotebookForm(areaNotebook().notebook, owner, areaPictures()) {
+  const AreaNotebook& area = areaNotebook();
+  setFixedSize(area.notebook.clientWidth - 2 * kFrameWidth,
+               area.notebook.clientHeight - 2 * kFrameWidth - kCaptionHeight);
+
+  // The triangle's two pictures and the fields of its two modes share
+  // places, as do the sector's arc and angle.
+  addPicture(kTrianglePage, areaTriangleAllSidesPicture());
+  shareFieldPlace("TriangleHeightEdit", "Triangle2ASideEdit");
+  shareFieldPlace("SectorAngleEdit", "SectorArcEdit");
+
+  TriangleTypeGroup = makeModeGroup(modeGroupOf(kTrianglePage), triangleItems_);
+  SectorGroup = makeModeGroup(modeGroupOf(kSectorPage), sectorItems_);
+  addPageExtra(kTrianglePage, TriangleTypeGroup, kModeGroupHeight);
+  addPageExtra(kSectorPage, SectorGroup, kModeGroupHeight);
+
+  const AreaSpinField& spin = area.polygonSpin;
+  PolygonSpinPanel = new QFrame;
+  PolygonSpinPanel->setObjectName(qs(spin.panelName));
+  PolygonSpinPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  PolygonSpinPanel->setAutoFillBackground(true);
+  QPalette grey = PolygonSpinPanel->palette();
+  grey.setColor(QPalette::Window, QColor(192, 192, 192));
+  PolygonSpinPanel->setPalette(grey);
+  PolygonSpinLabel = new QLabel(qs(spin.labelText), PolygonSpinPanel);
+  PolygonSpinLabel->setObjectName(qs(spin.labelName));
+  PolygonSpinEdit = new SpinField(spin.minimum, spin.maximum, spin.maxLength, PolygonSpinPanel);
+  PolygonSpinEdit->setObjectName(qs(spin.name));
+  PolygonSpinEdit->setValue(spin.initial);
+  PolygonSpinEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  PolygonSpinEdit->setAccessibleName(qs(spin.labelText).remove(':'));
+  PolygonSpinLabel->setBuddy(PolygonSpinEdit);
+  QPalette yellowOnBlack = PolygonSpinEdit->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    yellowOnBlack.setColor(group, QPalette::Base, Qt::black);
+    yellowOnBlack.setColor(group, QPalette::Text, Qt::yellow);
+  }
+  PolygonSpinEdit->setPalette(yellowOnBlack);
+  PolygonSpinEdit->setFont(pageFont());
+  auto* spinLayout = new QHBoxLayout(PolygonSpinPanel);
+  spinLayout->setContentsMargins(8, 4, 8, 4);
+  spinLayout->addWidget(PolygonSpinLabel);
+  spinLayout->addStretch();
+  spinLayout->addWidget(PolygonSpinEdit);
+  PolygonSpinEdit->setFixedWidth(56);
+  addPageExtra(kPolygonPage, PolygonSpinPanel, kSpinPanelHeight);
+
+  // The pages show their first modes from the start; the opening switches
+  // them again (and gives the triangle's pane its one-line text).
+  for (const AreaModeGroup& group : area.modeGroups) {
+    const AreaModeView& view = group.views[0];
+    for (std::string_view name : view.show) setShown(name, true);
+    for (std::string_view name : view.hide) setShown(name, false);
+  }
+
+  connect(triangleItems_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) TriangleTypeGroupClick();
+  });
+  connect(sectorItems_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) SectorGroupClick();
+  });
+}
+
+QGroupBox* TAreaForm::makeModeGroup(const AreaModeGroup& group, QButtonGroup*& items) {
+  auto* box = new QGroupBox(qs(group.caption));
+  box->setObjectName(qs(group.name));
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(8, 2, 8, 4);
+  layout->setSpacing(0);
+  items = new QButtonGroup(box);
+  for (std::size_t i = 0; i < group.items.size(); ++i) {
+    auto* item = new QRadioButton(qs(group.items[i]), box);
+    items->addButton(item, static_cast<int>(i));
+    layout->addWidget(item);
+  }
+  items->button(0)->setChecked(true);
+  return box;
+}
+
+void TAreaForm::showMode(const AreaModeGroup& group, int item) {
+  const AreaModeView& view = group.views.at(static_cast<std::size_t>(item));
+  for (std::string_view name : view.show) setShown(name, true);
+  for (std::string_view name : view.hide) setShown(name, false);
+  moveInTabOrder(view.tabMoved, view.tabPosition);
+  setTabStop(view.tabStopOff, false);
+  setTabStop(view.tabStopOn, true);
+  if (!view.explanation.empty()) setExplanation(group.page, view.explanation);
+}
+
+void TAreaForm::TriangleTypeGroupClick() {
+  showMode(modeGroupOf(kTrianglePage), triangleItems_->checkedId());
+  ClearEmAll();
+}
+
+void TAreaForm::SectorGroupClick() {
+  showMode(modeGroupOf(kSectorPage), sectorItems_->checkedId());
+  ClearEmAll();
+}
+
+void TAreaForm::FormActivate() {
+  ClearEmAll();
+}
+
+void TAreaForm::AreaNotebookEnter() {
+  SectorGroupClick();
+  TriangleTypeGroupClick();
+}
+
+// The first showing is the window's opening: its activation, then the focus
+// entering the notebook.
+void TAreaForm::opened() {
+  FormActivate();
+  AreaNotebookEnter();
+}
+
+AreaModes TAreaForm::modes() const {
+  AreaModes modes;
+  modes.triangleType = triangleItems_->checkedId();
+  modes.sectorType = sectorItems_->checkedId();
+  modes.polygonSides = PolygonSides(PolygonSpinEdit->text().toStdString());
+  return modes;
+}
+
+SolveOutcome TAreaForm::solve(int page, SolverPage& solverPage) {
+  return solveAreaPage(page, solverPage, modes());
+}
