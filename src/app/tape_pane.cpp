@@ -2,8 +2,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -31,10 +31,11 @@ void TapePane::append(const std::string& line) {
   if (!empty_) end.insertBlock();
   end.insertText(QString::fromStdString(line));
   empty_ = false;
-  // Like a paper tape, the newest line is in view; adding a line ends any
-  // selection.
-  setTextCursor(end);
-  ensureCursorVisible();
+  // Adding a line ends a selection, as on the old tape; moving the cursor
+  // costs as much as the insertion, so only then.
+  if (textCursor().hasSelection()) setTextCursor(end);
+  // The newest line is in view, like the end of a paper tape.
+  verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 void TapePane::removeLast() {
@@ -109,7 +110,8 @@ std::vector<std::string> textLines(const QString& text) {
   return out;
 }
 
-void printLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines) {
+void printLines(QPagedPaintDevice& printer, const QFont& font,
+                const std::vector<std::string>& lines) {
   QPainter painter;
   if (!painter.begin(&printer)) return;  // the print system reports its own failures
   QFont printFont(font, &printer);

@@ -10,7 +10,7 @@
 
 #include "calc/tape.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tivorum {
 
@@ -49,6 +49,7 @@ std::vector<std::string> textLines(const QString& text);
 
 // Prints lines in `font` from the top of the printable area, one printed line
 // per text line, starting a new page when one is full.
-void printLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines);
+void printLines(QPagedPaintDevice& printer, const QFont& font,
+                const std::vector<std::string>& lines);
 
 }  // namespace tivorum

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 #include <QToolTip>
