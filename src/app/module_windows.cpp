@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "calc/calculator_form.h"
+#include "geometry/area_form.h"
 
 namespace tivorum {
 
@@ -25,7 +26,7 @@ QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
     case Module::Investment:
       return nullptr;
     case Module::Area:
-      return nullptr;
+      return new TAreaForm(owner);
     case Module::Volume:
       return nullptr;
     case Module::Surface:

@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -50,6 +52,13 @@ QString buttonCaption(const QString& text) {
 // The radio items of a radio group, in their order on the window.
 QList<QRadioButton*> radioItems(QWidget* group) {
   return group->findChildren<QRadioButton*>();
+}
+
+int tabIndex(const QTabWidget* notebook, const QString& caption) {
+  for (int i = 0; i < notebook->count(); ++i) {
+    if (buttonCaption(notebook->tabText(i)) == caption) return i;
+  }
+  return -1;
 }
 
 struct SpecialKey {
@@ -384,6 +393,16 @@ void ScriptRunner::choose(QWidget* control, const QString& item) {
     emit combo->textActivated(combo->itemText(index));
     return;
   }
+  if (auto* notebook = qobject_cast<QTabWidget*>(control)) {
+    // A notebook's tabs are its items: choosing one is a click on its tab.
+    if (!byIndex) index = tabIndex(notebook, item);
+    if (index < 0 || index >= notebook->count())
+      fail("no item " + item.toStdString() + " in " + control->objectName().toStdString());
+    if (blockedByModal(control) || !notebook->isTabEnabled(index)) return;
+    emit notebook->tabBar()->tabBarClicked(index);
+    notebook->setCurrentIndex(index);
+    return;
+  }
   const QList<QRadioButton*> items = radioItems(control);
   if (items.isEmpty() || qobject_cast<QAbstractButton*>(control))
     fail(control->objectName().toStdString() + " is not a radio group or drop-down list");
@@ -434,6 +453,8 @@ void ScriptRunner::printValue(const QString& name, QWidget* control) {
     value = oneLine(plain->toPlainText());
   } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
     value = oneLine(rich->toPlainText());
+  } else if (auto* notebook = qobject_cast<QTabWidget*>(control)) {
+    value = buttonCaption(notebook->tabText(notebook->currentIndex()));
   } else if (!radioItems(control).isEmpty()) {
     for (QRadioButton* item : radioItems(control)) {
       if (item->isChecked()) value = buttonCaption(item->text());
