@@ -345,15 +345,15 @@ void drawParabola(QPainter& p) {
 // height from the chord to the arc.
 void drawSegment(QPainter& p) {
   paper(p);
-  const QPointF centre(75, 126);
-  const double r = 70, distance = 40;
+  const QPointF centre(75, 130);
+  const double r = 75, distance = 30;
   const double half = std::sqrt(r * r - distance * distance);
   const QPointF left(centre.x() - half, centre.y() - distance);
   const QPointF right(centre.x() + half, centre.y() - distance);
-  const double rightAngleDeg = std::atan2(distance, half) * 180.0 / std::numbers::pi;
+  const double rightEnd = std::atan2(distance, half) * 180.0 / std::numbers::pi;
   QPainterPath segment;
   segment.moveTo(right);
-  segment.arcTo(circleBox(centre, r), rightAngleDeg, 180 - 2 * rightAngleDeg);
+  segment.arcTo(circleBox(centre, r), rightEnd, 180 - 2 * rightEnd);
   segment.closeSubpath();
   hatch(p, segment);
   outline(p, segment);
@@ -364,11 +364,11 @@ void drawSegment(QPainter& p) {
   const QPointF arcTop(centre.x(), centre.y() - r);
   dashed(p, chordMiddle, arcTop);
   rightAngle(p, chordMiddle, arcTop, right);
-  letter(p, QPointF(41, 113), "r");
-  letter(p, QPointF(75, 100), "c");
-  letter(p, QPointF(85, 70), "h", true);
-  letter(p, QPointF(75, 46), "b");
-  letter(p, QPointF(45, 76), "A", true);
+  letter(p, QPointF(36, 124), "r");
+  letter(p, QPointF(75, 112), "c");
+  letter(p, QPointF(85, 79), "h", true);
+  letter(p, QPointF(75, 45), "b");
+  letter(p, QPointF(42, 86), "A", true);
 }
 
 // r the radius, b the arc, Ø the angle at the centre.

@@ -69,7 +69,7 @@ class RowTabBar : public QTabBar {
 
   QSize sizeHint() const override {
     const int width = parentWidget() ? parentWidget()->width() : 400;
-    return {width, rowCount() * rowHeight() + 2};
+    return {width, kTopGap + rowCount() * rowHeight() + 2};
   }
   QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
 
@@ -83,7 +83,7 @@ class RowTabBar : public QTabBar {
     const int row = rowOf(index);
     // Rows turn round so that the current tab's row is the lowest.
     const int fromBottom = (row - rowOf(currentIndex()) + rows) % rows;
-    const int top = (rows - 1 - fromBottom) * rowHeight();
+    const int top = kTopGap + (rows - 1 - fromBottom) * rowHeight();
     if (perRow_ > 0) {
       const int first = row * perRow_;
       const int inRow = std::min(perRow_, count() - first);
@@ -155,6 +155,8 @@ class RowTabBar : public QTabBar {
   }
 
  private:
+  static constexpr int kTopGap = 2;  // keeps the top row's edge inside the window
+
   int rowOf(int index) const { return perRow_ > 0 && index >= 0 ? index / perRow_ : 0; }
   int rowHeight() const { return fontMetrics().height() + 7; }
 
