@@ -1,0 +1,86 @@
+#include "geometry/surface_form.h"
+
+#include "geometry/page_handlers.h"
+#include "geometry/surface.h"
+#include "geometry/surface_pictures.h"
+#include "geometry/volume_pictures.h"
+
+using namespace tivorum;
+
+namespace {
+
+enum Page { kCircularRing, kCone, kCube, kPrism, kSphere, kSphericalSegment };
+
+// The ring, cube, prism and sphere carry the same letters as on the volume
+// notebook, so they share its drawings.
+constexpr PagePicture kPictures[] = {
+    {"CircRingSurfaceImage", drawCircularRing},
+    {"ConeSurfaceImage", drawConeSurface},
+    {"CubeSurfaceImage", drawCube},
+    {"PrismSurfaceImage", drawRectPrism},
+    {"SphereSurfaceImage", drawSphere},
+    {"SphSegSurfaceImage", drawSphericalSegment},
+};
+
+constexpr PageHandlers<TSurfaceAreaForm> kHandlers[] = {
+    {&TSurfaceAreaForm::CircRingSurfaceClearBtnClick,
+     &TSurfaceAreaForm::CircRingSurfaceSolveBtnClick},
+    {&TSurfaceAreaForm::ConeSurfaceClearBtnClick, &TSurfaceAreaForm::ConeSurfaceSolveBtnClick},
+    {&TSurfaceAreaForm::CubeSurfaceClearBtnClick, &TSurfaceAreaForm::CubeSurfaceSolveBtnClick},
+    {&TSurfaceAreaForm::PrismSurfaceClearBtnClick, &TSurfaceAreaForm::PrismSurfaceSolveBtnClick},
+    {&TSurfaceAreaForm::SphereSurfaceClearBtnClick, &TSurfaceAreaForm::SphereSurfaceSolveBtnClick},
+    {&TSurfaceAreaForm::SphSegSurfaceClearBtnClick, &TSurfaceAreaForm::SphSegSurfaceSolveBtnClick},
+};
+
+}  // namespace
+
+TSurfaceAreaForm::TSurfaceAreaForm(Tcalculator1& owner)
+    : NotebookForm(surfaceNotebook(), owner, kPictures) {
+  static_assert(std::size(kHandlers) == std::size(kPictures));
+  for (int page = 0; page < pageCount(); ++page) {
+    wirePageButtons(this, notebook().pages[page].buttons, kHandlers[page],
+                    &TSurfaceAreaForm::CircRingSurfaceHelpBtnClick);
+  }
+}
+
+void TSurfaceAreaForm::CircRingSurfaceSolveBtnClick() {
+  SolveBtnClick(kCircularRing);
+}
+void TSurfaceAreaForm::ConeSurfaceSolveBtnClick() {
+  SolveBtnClick(kCone);
+}
+void TSurfaceAreaForm::CubeSurfaceSolveBtnClick() {
+  SolveBtnClick(kCube);
+}
+void TSurfaceAreaForm::PrismSurfaceSolveBtnClick() {
+  SolveBtnClick(kPrism);
+}
+void TSurfaceAreaForm::SphereSurfaceSolveBtnClick() {
+  SolveBtnClick(kSphere);
+}
+void TSurfaceAreaForm::SphSegSurfaceSolveBtnClick() {
+  SolveBtnClick(kSphericalSegment);
+}
+
+void TSurfaceAreaForm::CircRingSurfaceClearBtnClick() {
+  ClearEmAll();
+}
+void TSurfaceAreaForm::ConeSurfaceClearBtnClick() {
+  ClearEmAll();
+}
+void TSurfaceAreaForm::CubeSurfaceClearBtnClick() {
+  ClearEmAll();
+}
+void TSurfaceAreaForm::PrismSurfaceClearBtnClick() {
+  ClearEmAll();
+}
+void TSurfaceAreaForm::SphereSurfaceClearBtnClick() {
+  ClearEmAll();
+}
+void TSurfaceAreaForm::SphSegSurfaceClearBtnClick() {
+  ClearEmAll();
+}
+
+void TSurfaceAreaForm::CircRingSurfaceHelpBtnClick() {
+  HelpBtnClick();
+}
