@@ -3,6 +3,8 @@
 #include <QDialog>
 
 #include "calc/calculator_form.h"
+#include "geometry/surface_form.h"
+#include "geometry/volume_form.h"
 #include "geometry/area_form.h"
 
 namespace tivorum {
@@ -28,9 +30,9 @@ QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
     case Module::Area:
       return new TAreaForm(owner);
     case Module::Volume:
-      return nullptr;
+      return new TVolumeForm(owner);
     case Module::Surface:
-      return nullptr;
+      return new TSurfaceAreaForm(owner);
   }
   return nullptr;
 }
