@@ -10,6 +10,7 @@
 #include "controls/spin_field.h"
 #include "geometry/area.h"
 #include "geometry/area_pictures.h"
+#include "geometry/notebook.h"
 
 using namespace tivorum;
 
@@ -26,6 +27,30 @@ constexpr int kCaptionHeight = 19;
 
 constexpr int kModeGroupHeight = 62;
 constexpr int kSpinPanelHeight = 34;
+
+struct PageHandlers {
+  void (TAreaForm::*solve)();
+  void (TAreaForm::*clear)();
+};
+
+// In page order.
+constexpr PageHandlers kHandlers[kAreaPageCount] = {
+    {&TAreaForm::CircleSolveBtnClick, &TAreaForm::CircleClearBtnClick},
+    {&TAreaForm::CircRingSolveBtnClick, &TAreaForm::CircRingClearBtnClick},
+    {&TAreaForm::EllipseSolveBtnClick, &TAreaForm::EllipseClearBtnClick},
+    {&TAreaForm::ParallelSolveBtnClick, &TAreaForm::ParallelClearBtnClick},
+    {&TAreaForm::ParabolaSolveBtnClick, &TAreaForm::ParabolaClearBtnClick},
+    {&TAreaForm::QuadrantSolveBtnClick, &TAreaForm::QuadrantClearBtnClick},
+    {&TAreaForm::RectangleSolveBtnClick, &TAreaForm::RectangleClearBtnClick},
+    {&TAreaForm::PolygonSolveBtnClick, &TAreaForm::PolygonClearBtnClick},
+    {&TAreaForm::SectorSolveBtnClick, &TAreaForm::SectorClearBtnClick},
+    {&TAreaForm::SegmentSolveBtnClick, &TAreaForm::SegmentClearBtnClick},
+    {&TAreaForm::SquareSolveBtnClick, &TAreaForm::SquareClearBtnClick},
+    {&TAreaForm::SpandrelSolveBtnClick, &TAreaForm::SpandrelClearBtnClick},
+    {&TAreaForm::TrapeziumSolveBtnClick, &TAreaForm::TrapeziumClearBtnClick},
+    {&TAreaForm::TrapezoidSolveBtnClick, &TAreaForm::TrapezoidClearBtnClick},
+    {&TAreaForm::TriangleSolveBtnClick, &TAreaForm::TriangleClearBtnClick},
+};
 
 const AreaModeGroup& modeGroupOf(int page) {
   for (const AreaModeGroup& group : areaNotebook().modeGroups) {
@@ -92,6 +117,15 @@ TAreaForm::TAreaForm(Tcalculator1& owner)
     for (std::string_view name : view.hide) setShown(name, false);
   }
 
+  for (int page = 0; page < kAreaPageCount; ++page) {
+    const NotebookButtons& buttons = area.notebook.pages[page].buttons;
+    const PageHandlers handlers = kHandlers[page];
+    setButtonHandler(buttons.solve, [this, handlers] { (this->*handlers.solve)(); });
+    setButtonHandler(buttons.clear, [this, handlers] { (this->*handlers.clear)(); });
+    setButtonHandler(buttons.help, [this] { AreaHelpBtnClick(); });
+  }
+  setButtonHandler(area.notebook.pages[kCirclePage].buttons.close, [this] { AreaCloseBtnClick(); });
+
   connect(triangleItems_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) TriangleTypeGroupClick();
   });
@@ -134,6 +168,134 @@ void TAreaForm::TriangleTypeGroupClick() {
 void TAreaForm::SectorGroupClick() {
   showMode(modeGroupOf(kSectorPage), sectorItems_->checkedId());
   ClearEmAll();
+}
+
+void TAreaForm::CircleSolveBtnClick() {
+  SolveBtnClick(kCirclePage);
+}
+
+void TAreaForm::CircleClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::CircRingSolveBtnClick() {
+  SolveBtnClick(kCircularRingPage);
+}
+
+void TAreaForm::CircRingClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::EllipseSolveBtnClick() {
+  SolveBtnClick(kEllipsePage);
+}
+
+void TAreaForm::EllipseClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::ParallelSolveBtnClick() {
+  SolveBtnClick(kParallelogramPage);
+}
+
+void TAreaForm::ParallelClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::ParabolaSolveBtnClick() {
+  SolveBtnClick(kParabolaPage);
+}
+
+void TAreaForm::ParabolaClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::QuadrantSolveBtnClick() {
+  SolveBtnClick(kQuadrantPage);
+}
+
+void TAreaForm::QuadrantClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::RectangleSolveBtnClick() {
+  SolveBtnClick(kRectanglePage);
+}
+
+void TAreaForm::RectangleClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::PolygonSolveBtnClick() {
+  SolveBtnClick(kPolygonPage);
+}
+
+void TAreaForm::PolygonClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::SectorSolveBtnClick() {
+  SolveBtnClick(kSectorPage);
+}
+
+void TAreaForm::SectorClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::SegmentSolveBtnClick() {
+  SolveBtnClick(kSegmentPage);
+}
+
+void TAreaForm::SegmentClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::SquareSolveBtnClick() {
+  SolveBtnClick(kSquarePage);
+}
+
+void TAreaForm::SquareClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::SpandrelSolveBtnClick() {
+  SolveBtnClick(kSpandrelPage);
+}
+
+void TAreaForm::SpandrelClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::TrapeziumSolveBtnClick() {
+  SolveBtnClick(kTrapeziumPage);
+}
+
+void TAreaForm::TrapeziumClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::TrapezoidSolveBtnClick() {
+  SolveBtnClick(kTrapezoidPage);
+}
+
+void TAreaForm::TrapezoidClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::TriangleSolveBtnClick() {
+  SolveBtnClick(kTrianglePage);
+}
+
+void TAreaForm::TriangleClearBtnClick() {
+  ClearEmAll();
+}
+
+void TAreaForm::AreaHelpBtnClick() {
+  HelpBtnClick();
+}
+
+void TAreaForm::AreaCloseBtnClick() {
+  close();
 }
 
 void TAreaForm::FormActivate() {

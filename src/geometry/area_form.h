@@ -29,6 +29,41 @@ class TAreaForm : public tivorum::NotebookForm {
   void TriangleTypeGroupClick();
   void SectorGroupClick();
 
+  // Solve and Clear of each page, in page order.
+  void CircleSolveBtnClick();
+  void CircleClearBtnClick();
+  void CircRingSolveBtnClick();
+  void CircRingClearBtnClick();
+  void EllipseSolveBtnClick();
+  void EllipseClearBtnClick();
+  void ParallelSolveBtnClick();
+  void ParallelClearBtnClick();
+  void ParabolaSolveBtnClick();
+  void ParabolaClearBtnClick();
+  void QuadrantSolveBtnClick();
+  void QuadrantClearBtnClick();
+  void RectangleSolveBtnClick();
+  void RectangleClearBtnClick();
+  void PolygonSolveBtnClick();
+  void PolygonClearBtnClick();
+  void SectorSolveBtnClick();
+  void SectorClearBtnClick();
+  void SegmentSolveBtnClick();
+  void SegmentClearBtnClick();
+  void SquareSolveBtnClick();
+  void SquareClearBtnClick();
+  void SpandrelSolveBtnClick();
+  void SpandrelClearBtnClick();
+  void TrapeziumSolveBtnClick();
+  void TrapeziumClearBtnClick();
+  void TrapezoidSolveBtnClick();
+  void TrapezoidClearBtnClick();
+  void TriangleSolveBtnClick();
+  void TriangleClearBtnClick();
+  // Help of every page; the circle page's Close.
+  void AreaHelpBtnClick();
+  void AreaCloseBtnClick();
+
   // The selections the solvers take (the polygon's sides as its spin field
   // holds them now).
   tivorum::AreaModes modes() const;

@@ -189,7 +189,13 @@ class RowTabBar : public QTabBar {
       if (currentIndex() == index - 1)
         option.selectedPosition = QStyleOptionTab::PreviousIsSelected;
     }
-    painter.drawControl(QStyle::CE_TabBarTab, option);
+    painter.drawControl(QStyle::CE_TabBarTabShape, option);
+    // The style's padding leaves too little room for a long caption in a
+    // fifth of the window ("Spherical Sector"): the label may use most of it.
+    QStyleOptionTab label = option;
+    const int room = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this) / 2 - 3;
+    if (room > 0) label.rect.adjust(-room, 0, room, 0);
+    painter.drawControl(QStyle::CE_TabBarTabLabel, label);
   }
 
   int perRow_;
@@ -607,6 +613,17 @@ void NotebookForm::addPageExtra(int page, QWidget* extra, int height) {
   }
   controls.extras.emplace_back(extra, height);
   layOutPage(page);
+}
+
+void NotebookForm::setButtonHandler(std::string_view buttonName, std::function<void()> handler) {
+  for (const PageControls& page : pages_) {
+    for (QPushButton* button : page.buttons) {
+      if (button->objectName() != qs(buttonName)) continue;
+      disconnect(button, &QPushButton::clicked, this, nullptr);
+      connect(button, &QPushButton::clicked, this, std::move(handler));
+      return;
+    }
+  }
 }
 
 void NotebookForm::layOutPage(int index) {

@@ -22,12 +22,14 @@
 // Extras of a window (a mode group, a spin field, a second picture) are added
 // in the subclass's constructor with addPageExtra, addPicture and
 // shareFieldPlace; a window whose solvers need its selections overrides
-// solve(); one that does something as it opens overrides opened().
+// solve(); one that does something as it opens overrides opened(); named
+// handlers of its own take over buttons with setButtonHandler.
 #pragma once
 
 #include <QDialog>
 #include <QFont>
 #include <QWidget>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -145,6 +147,9 @@ class NotebookForm : public QDialog {
   // the fields' column, `height` pixels high; in the tab sequence it follows
   // the fields. Several extras stack in the order added.
   void addPageExtra(int page, QWidget* extra, int height);
+  // Gives the button with that objectName a handler of the window's own in
+  // place of the shared one.
+  void setButtonHandler(std::string_view buttonName, std::function<void()> handler);
 
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
