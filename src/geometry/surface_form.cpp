@@ -1,6 +1,5 @@
 #include "geometry/surface_form.h"
 
-#include "geometry/page_handlers.h"
 #include "geometry/surface.h"
 #include "geometry/surface_pictures.h"
 #include "geometry/volume_pictures.h"
@@ -22,7 +21,13 @@ constexpr PagePicture kPictures[] = {
     {"SphSegSurfaceImage", drawSphericalSegment},
 };
 
-constexpr PageHandlers<TSurfaceAreaForm> kHandlers[] = {
+// Each page's own Clear and Solve handlers.
+struct PageHandlers {
+  void (TSurfaceAreaForm::*clear)();
+  void (TSurfaceAreaForm::*solve)();
+};
+
+constexpr PageHandlers kHandlers[] = {
     {&TSurfaceAreaForm::CircRingSurfaceClearBtnClick,
      &TSurfaceAreaForm::CircRingSurfaceSolveBtnClick},
     {&TSurfaceAreaForm::ConeSurfaceClearBtnClick, &TSurfaceAreaForm::ConeSurfaceSolveBtnClick},
@@ -38,8 +43,11 @@ TSurfaceAreaForm::TSurfaceAreaForm(Tcalculator1& owner)
     : NotebookForm(surfaceNotebook(), owner, kPictures) {
   static_assert(std::size(kHandlers) == std::size(kPictures));
   for (int page = 0; page < pageCount(); ++page) {
-    wirePageButtons(this, notebook().pages[page].buttons, kHandlers[page],
-                    &TSurfaceAreaForm::CircRingSurfaceHelpBtnClick);
+    const NotebookButtons& buttons = notebook().pages[page].buttons;
+    const PageHandlers handlers = kHandlers[page];
+    setButtonHandler(buttons.clear, [this, handlers] { (this->*handlers.clear)(); });
+    setButtonHandler(buttons.solve, [this, handlers] { (this->*handlers.solve)(); });
+    setButtonHandler(buttons.help, [this] { CircRingSurfaceHelpBtnClick(); });
   }
 }
 

@@ -1,6 +1,5 @@
 #include "geometry/volume_form.h"
 
-#include "geometry/page_handlers.h"
 #include "geometry/volume.h"
 #include "geometry/volume_pictures.h"
 
@@ -34,7 +33,13 @@ constexpr PagePicture kPictures[] = {
     {"SphericalSectorImage", drawSphericalSector},
 };
 
-constexpr PageHandlers<TVolumeForm> kHandlers[] = {
+// Each page's own Clear and Solve handlers.
+struct PageHandlers {
+  void (TVolumeForm::*clear)();
+  void (TVolumeForm::*solve)();
+};
+
+constexpr PageHandlers kHandlers[] = {
     {&TVolumeForm::CircularRingClearBtnClick, &TVolumeForm::CircularRingSolveBtnClick},
     {&TVolumeForm::ConeClearBtnClick, &TVolumeForm::ConeSolveBtnClick},
     {&TVolumeForm::CubeClearBtnClick, &TVolumeForm::CubeSolveBtnClick},
@@ -52,8 +57,11 @@ constexpr PageHandlers<TVolumeForm> kHandlers[] = {
 TVolumeForm::TVolumeForm(Tcalculator1& owner) : NotebookForm(volumeNotebook(), owner, kPictures) {
   static_assert(std::size(kHandlers) == std::size(kPictures));
   for (int page = 0; page < pageCount(); ++page) {
-    wirePageButtons(this, notebook().pages[page].buttons, kHandlers[page],
-                    &TVolumeForm::CircularRingHelpBtnClick);
+    const NotebookButtons& buttons = notebook().pages[page].buttons;
+    const PageHandlers handlers = kHandlers[page];
+    setButtonHandler(buttons.clear, [this, handlers] { (this->*handlers.clear)(); });
+    setButtonHandler(buttons.solve, [this, handlers] { (this->*handlers.solve)(); });
+    setButtonHandler(buttons.help, [this] { CircularRingHelpBtnClick(); });
   }
 }
 
