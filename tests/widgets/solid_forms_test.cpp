@@ -25,6 +25,8 @@ namespace {
 
 struct Window {
   const char* name;
+  const char* caption;
+  QSize client;
   std::function<std::unique_ptr<NotebookForm>(Tcalculator1&)> make;
   std::vector<const char*> pictures;  // in page order
 };
@@ -32,10 +34,14 @@ struct Window {
 const std::vector<Window>& windows() {
   static const std::vector<Window> kWindows = {
       {"TVolumeForm",
+       "Volume Calculation",
+       {499, 283},
        [](Tcalculator1& owner) { return std::make_unique<TVolumeForm>(owner); },
        {"CircularRingImage", "ConeImage", "CubeImage", "CylinderImage", "EllipsoidImage",
         "ParaboloidImage", "PyramidImage", "PrismImage", "SphereImage", "SphericalSectorImage"}},
       {"TSurfaceAreaForm",
+       "Surface Area",
+       {493, 267},
        [](Tcalculator1& owner) { return std::make_unique<TSurfaceAreaForm>(owner); },
        {"CircRingSurfaceImage", "ConeSurfaceImage", "CubeSurfaceImage", "PrismSurfaceImage",
         "SphereSurfaceImage", "SphSegSurfaceImage"}},
@@ -64,6 +70,13 @@ class SolidFormTest : public ::testing::TestWithParam<int> {
   std::unique_ptr<Tcalculator1> calculator_;
   std::unique_ptr<NotebookForm> form_;
 };
+
+TEST_P(SolidFormTest, CaptionAndFixedClientArea) {
+  EXPECT_EQ(form_->objectName().toStdString(), window().name);
+  EXPECT_EQ(form_->windowTitle().toStdString(), window().caption);
+  EXPECT_EQ(form_->size(), window().client);
+  EXPECT_EQ(form_->minimumSize(), form_->maximumSize());
+}
 
 // Every control of a page lies inside the page and clear of the others.
 TEST_P(SolidFormTest, ControlsInsideThePageAndApart) {
