@@ -281,6 +281,7 @@ void Tcalculator1::buildWindow() {
 
   KeypadPanel = new Panel(this, kGrey, false);
   KeypadPanel->setObjectName("KeypadPanel");
+  KeypadPanel->setAccessibleName("Keypad");
   KeypadPanel->setGeometry(4, 56, 173, 343);
 
   auto* financial = new KeyGroup(KeypadPanel, " Financial ");
@@ -327,6 +328,7 @@ void Tcalculator1::buildWindow() {
                         "Calculate arcTangent or arcTanh");
   auto* degRadPanel = new Panel(trig, kGrey, true);
   degRadPanel->setObjectName("DegRadPanel");
+  degRadPanel->setAccessibleName("Angle unit");
   degRadPanel->setGeometry(4, 32, 35, 18);
   ButDegRad = makeKey(degRadPanel, "ButDegRad", "Deg", {2, 0, 27, 13}, kNavy, white, 11, false,
                       "Switch between degrees, radians, and grads");

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -211,6 +212,8 @@ void ScriptRunner::execute(const std::string& rawLine) {
   const QString rest = blank < 0 ? QString() : text.mid(blank + 1);
   const QString argument = rest.trimmed();
 
+  // "Off" closes the main window as well as the close command does.
+  if (!calculator_.isVisible()) mainClosed_ = true;
   if (mainClosed_ && command != "file" && command != "clipboard")
     fail("the main window is closed; only file and clipboard may follow");
 
@@ -254,6 +257,11 @@ void ScriptRunner::execute(const std::string& rawLine) {
   } else if (command == "file") {
     needArgument();
     printFile(argument);
+  } else if (command == "filesize") {
+    // filesize NAME: the size in bytes of the file NAME in DIR.
+    needArgument();
+    const QFileInfo info(QDir(folder_).filePath(argument));
+    out(info.isFile() ? QString("%1=%2").arg(argument).arg(info.size()) : "no file " + argument);
   } else if (command == "answer") {
     if (argument == "yes")
       answerYes_ = true;

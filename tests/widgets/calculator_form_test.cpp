@@ -1,0 +1,158 @@
+#include "calc/calculator_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_setup.h"
+#include "app/dialogs.h"
+#include "controls/color_button.h"
+
+using namespace tivorum;
+
+namespace {
+
+// Boxes are recorded instead of shown.
+class RecordingDialogs : public Dialogs {
+ public:
+  void message(QWidget*, const QString& caption, const QString& text, BoxIcon) override {
+    boxes.push_back((caption + ": " + text).toStdString());
+  }
+  bool confirm(QWidget*, const QString& caption, const QString& text) override {
+    boxes.push_back((caption + ": " + text).toStdString());
+    return true;
+  }
+  void showHelp(THelpForm&) override { boxes.push_back("help"); }
+  void showAbout(TAboutCal&) override { boxes.push_back("about"); }
+  PrintAnswer askPrint(QWidget*, bool) override { return {}; }
+  std::vector<std::string> boxes;
+};
+
+// A started main window over a folder holding `ini` as CUSTOM.INI.
+struct Started {
+  explicit Started(const std::string& ini) {
+    setDialogs(&dialogs);
+    if (!ini.empty()) std::ofstream(folder.filePath("CUSTOM.INI").toStdString()) << ini;
+    const std::filesystem::path where(folder.path().toStdString());
+    window = std::make_unique<Tcalculator1>(AppPaths{where, where});
+    startMainWindow(*window);
+  }
+  ~Started() {
+    window.reset();
+    setDialogs(nullptr);
+  }
+  QTemporaryDir folder;
+  RecordingDialogs dialogs;
+  std::unique_ptr<Tcalculator1> window;
+};
+
+bool looksOn(const TColorButton* key) {
+  return key->color() == QColor(Qt::black) && key->fontColor() == QColor(Qt::white) &&
+         !key->font().strikeOut();
+}
+
+bool looksOff(const TColorButton* key) {
+  return key->color() == QColor(128, 128, 128) && key->fontColor() == QColor(192, 192, 192) &&
+         key->font().strikeOut();
+}
+
+// Counts the hint requests that reach a widget.
+class HintSpy : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ToolTip) ++seen;
+    return false;
+  }
+  int seen = 0;
+};
+
+// Whether the mouse resting on `w` reaches it as a hint request.
+bool hintShown(QWidget* w) {
+  HintSpy spy;
+  w->installEventFilter(&spy);
+  QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(w, &help);
+  w->removeEventFilter(&spy);
+  return spy.seen > 0;
+}
+
+}  // namespace
+
+TEST(Calculator, SettingKeysStartWithTheLookOfTheStoredSettings) {
+  const struct {
+    const char* ini;
+    bool hints, tape;
+  } cases[] = {
+      {"", true, true},
+      {"[Hints]\nHintOn=0\n", false, true},
+      {"[Tape]\nShowTape=0\n", true, false},
+      {"[Hints]\nHintOn=5\n[Tape]\nShowTape=0\n", true, false},
+      {"[hints]\nhinton=0\n[TAPE]\nshowtape=1\n", false, true},
+  };
+  for (const auto& c : cases) {
+    Started s(c.ini);
+    EXPECT_EQ(s.window->HintsOn, c.hints) << c.ini;
+    EXPECT_EQ(s.window->TapeShown, c.tape) << c.ini;
+    EXPECT_TRUE(c.hints ? looksOn(s.window->HintBut) : looksOff(s.window->HintBut)) << c.ini;
+    EXPECT_TRUE(c.tape ? looksOn(s.window->TapeBut) : looksOff(s.window->TapeBut)) << c.ini;
+    EXPECT_EQ(s.window->width(), c.tape ? 396 : 177) << c.ini;
+    EXPECT_TRUE(s.dialogs.boxes.empty()) << c.ini;
+  }
+}
+
+TEST(Calculator, HintKeySwitchesHintsForTheWholeApplication) {
+  Started s("");
+  QWidget other;  // a window of its own, as a module's is
+  other.setToolTip("Other window");
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+
+  EXPECT_TRUE(hintShown(s.window->ButSin));
+  EXPECT_TRUE(hintShown(&other));
+  s.window->HintBut->click();
+  EXPECT_FALSE(s.window->HintsOn);
+  EXPECT_TRUE(looksOff(s.window->HintBut));
+  EXPECT_FALSE(hintShown(s.window->ButSin));
+  EXPECT_FALSE(hintShown(&other));
+  s.window->HintBut->click();
+  EXPECT_TRUE(looksOn(s.window->HintBut));
+  EXPECT_TRUE(hintShown(s.window->ButSin));
+}
+
+TEST(Calculator, HintsAreYellow) {
+  Started s("");
+  EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+}
+
+TEST(Calculator, TapeKeySlidesBetweenTheTwoWidths) {
+  Started s("");
+  const struct {
+    bool shownAfter;
+    int width;
+  } steps[] = {{false, 177}, {true, 396}, {false, 177}};
+  for (const auto& step : steps) {
+    s.window->TapeBut->click();
+    EXPECT_EQ(s.window->TapeShown, step.shownAfter);
+    EXPECT_EQ(s.window->width(), step.width);
+    EXPECT_EQ(s.window->height(), 426);
+    EXPECT_TRUE(step.shownAfter ? looksOn(s.window->TapeBut) : looksOff(s.window->TapeBut));
+    EXPECT_EQ(s.window->focusWidget(), s.window->ButtonEnte);
+  }
+}
+
+TEST(Calculator, EveryControlHasAnAccessibleName) {
+  Started s("");
+  for (QWidget* w : s.window->findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty() || !w->isVisibleTo(s.window.get())) continue;
+    if (w->objectName().startsWith("qt_")) continue;
+    EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+  }
+}
