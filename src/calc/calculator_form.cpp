@@ -117,7 +117,8 @@ class SpeedButton : public QAbstractButton {
     setText(caption);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
-    // Opaque, so the one on top hides the one beneath.
+    // Opaque in the panel's colour, so the one on top hides the one beneath.
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
   }
   void setTextColor(const QColor& c) { textColour_ = c; }

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,7 @@
 #include "app/tape_pane.h"
 #include "calc/calculator_form.h"
 #include "controls/color_button.h"
+#include "controls/numeric_edit.h"
 
 namespace tivorum {
 namespace {
@@ -162,6 +164,14 @@ bool ScriptRunner::readLine(std::string& line) {
 void ScriptRunner::finishInput() {
   if (QWidget* modal = topModal()) {
     modal->close();
+    // A window that refuses its close box is put away regardless, or the
+    // run would never end.
+    if (modal->isVisible()) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+      else
+        modal->hide();
+    }
     arm();
     return;
   }
@@ -371,7 +381,9 @@ void ScriptRunner::setText(QWidget* control, const QString& text) {
   if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(control)) {
     if (QLineEdit* edit = spinBox->findChild<QLineEdit*>()) control = edit;
   }
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+  if (auto* numeric = qobject_cast<NumericEdit*>(control)) {
+    numeric->pasteText(text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     // A paste: the whole text is replaced through the field's own insert,
     // which keeps its length limit and validator.
     edit->selectAll();
