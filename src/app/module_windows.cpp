@@ -3,9 +3,16 @@
 #include <QDialog>
 
 #include "calc/calculator_form.h"
+#include "geometry/area_form.h"
 #include "geometry/surface_form.h"
 #include "geometry/volume_form.h"
-#include "geometry/area_form.h"
+#include "finance/currency_form.h"
+#include "finance/dividend_form.h"
+#include "finance/financal_form.h"
+#include "finance/interest_form.h"
+#include "finance/invest_form.h"
+#include "finance/loan_form.h"
+#include "finance/profit_form.h"
 
 namespace tivorum {
 
@@ -14,19 +21,19 @@ QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
   (void)owner;
   switch (module) {
     case Module::Currency:
-      return nullptr;
+      return new TCurrencyForm(owner);
     case Module::Loan:
-      return nullptr;
+      return new TLoanForm(owner);
     case Module::Dividend:
-      return nullptr;
+      return new TDividendForm(owner);
     case Module::Financial:
-      return nullptr;
+      return new TFinancialForm(owner);
     case Module::Profit:
-      return nullptr;
+      return new TPricingForm(owner);
     case Module::Interest:
-      return nullptr;
+      return new TInterestForm(owner);
     case Module::Investment:
-      return nullptr;
+      return new TInvestForm(owner);
     case Module::Area:
       return new TAreaForm(owner);
     case Module::Volume:
