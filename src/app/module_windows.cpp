@@ -3,16 +3,12 @@
 #include <QDialog>
 
 #include "calc/calculator_form.h"
-#include "geometry/area_form.h"
-#include "geometry/surface_form.h"
-#include "geometry/volume_form.h"
-#include "finance/currency_form.h"
-#include "finance/dividend_form.h"
 #include "finance/financal_form.h"
-#include "finance/interest_form.h"
 #include "finance/invest_form.h"
 #include "finance/loan_form.h"
-#include "finance/profit_form.h"
+#include "geometry/surface_form.h"
+#include "geometry/volume_form.h"
+#include "geometry/area_form.h"
 
 namespace tivorum {
 
@@ -21,17 +17,17 @@ QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
   (void)owner;
   switch (module) {
     case Module::Currency:
-      return new TCurrencyForm(owner);
+      return nullptr;
     case Module::Loan:
       return new TLoanForm(owner);
     case Module::Dividend:
-      return new TDividendForm(owner);
+      return nullptr;
     case Module::Financial:
       return new TFinancialForm(owner);
     case Module::Profit:
-      return new TPricingForm(owner);
+      return nullptr;
     case Module::Interest:
-      return new TInterestForm(owner);
+      return nullptr;
     case Module::Investment:
       return new TInvestForm(owner);
     case Module::Area:
