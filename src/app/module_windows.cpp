@@ -3,9 +3,13 @@
 #include <QDialog>
 
 #include "calc/calculator_form.h"
+#include "finance/currency_form.h"
+#include "finance/dividend_form.h"
 #include "finance/financal_form.h"
+#include "finance/interest_form.h"
 #include "finance/invest_form.h"
 #include "finance/loan_form.h"
+#include "finance/profit_form.h"
 #include "geometry/surface_form.h"
 #include "geometry/volume_form.h"
 #include "geometry/area_form.h"
@@ -17,17 +21,17 @@ QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
   (void)owner;
   switch (module) {
     case Module::Currency:
-      return nullptr;
+      return new TCurrencyForm(owner);
     case Module::Loan:
       return new TLoanForm(owner);
     case Module::Dividend:
-      return nullptr;
+      return new TDividendForm(owner);
     case Module::Financial:
       return new TFinancialForm(owner);
     case Module::Profit:
-      return nullptr;
+      return new TPricingForm(owner);
     case Module::Interest:
-      return nullptr;
+      return new TInterestForm(owner);
     case Module::Investment:
       return new TInvestForm(owner);
     case Module::Area:
