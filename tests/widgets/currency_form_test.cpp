@@ -1,0 +1,121 @@
+// What the currency window does that a scenario cannot see: the direction
+// group hidden while one message shows, a repaint or a new showing that
+// leaves the user's choice alone, and a Save that cannot write.
+#include "finance/currency_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "calc/calculator_form.h"
+#include "controls/numeric_edit.h"
+
+using namespace tivorum;
+
+namespace {
+
+// Answers every box at once and notes what it showed and whether the
+// direction group was visible meanwhile.
+class RecordingDialogs : public Dialogs {
+ public:
+  struct Shown {
+    std::string caption;
+    std::string text;
+    bool groupVisible;
+  };
+
+  void message(QWidget*, const QString& caption, const QString& text, BoxIcon) override {
+    shown.push_back({caption.toStdString(), text.toStdString(), group && group->isVisible()});
+  }
+  bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+  void showHelp(THelpForm&) override {}
+  void showAbout(TAboutCal&) override {}
+  PrintAnswer askPrint(QWidget*, bool) override { return {}; }
+
+  QWidget* group = nullptr;
+  std::vector<Shown> shown;
+};
+
+class CurrencyFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setDialogs(&dialogs_);
+    const std::filesystem::path folder = folder_.path().toStdString();
+    calculator_ = std::make_unique<Tcalculator1>(AppPaths{folder, folder});
+  }
+  void TearDown() override {
+    form_.reset();
+    setDialogs(nullptr);
+  }
+
+  TCurrencyForm& open() {
+    form_ = std::make_unique<TCurrencyForm>(*calculator_);
+    dialogs_.group = form_->CurrencyGroup.box;
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    return *form_;
+  }
+
+  void pick(int index) {
+    form_->CurFromDropDown->setCurrentIndex(index);
+    emit form_->CurFromDropDown->activated(index);
+  }
+
+  QTemporaryDir folder_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<Tcalculator1> calculator_;
+  std::unique_ptr<TCurrencyForm> form_;
+};
+
+}  // namespace
+
+TEST_F(CurrencyFormTest, ForeignAmountMessageHidesTheDirectionGroupMeanwhile) {
+  TCurrencyForm& form = open();
+  form.SolveButton->click();
+  form.CurrencyGroup.items[1]->click();
+  form.SolveButton->click();
+  ASSERT_EQ(dialogs_.shown.size(), 2u);
+  EXPECT_EQ(dialogs_.shown[0].caption, "ERROR!");
+  EXPECT_NE(dialogs_.shown[0].text.find("[foreign currency]"), std::string::npos);
+  EXPECT_FALSE(dialogs_.shown[0].groupVisible);
+  EXPECT_NE(dialogs_.shown[1].text.find("United States $"), std::string::npos);
+  EXPECT_TRUE(dialogs_.shown[1].groupVisible);
+  EXPECT_TRUE(form.CurrencyGroup.box->isVisible());
+}
+
+TEST_F(CurrencyFormTest, RepaintKeepsTheChosenCurrencyAndTypedFactor) {
+  TCurrencyForm& form = open();
+  pick(5);
+  form.CurFactor->setFocus(Qt::MouseFocusReason);
+  form.CurFactor->pasteText("2.75");
+  form.repaint();
+  form.hide();
+  form.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.CurFromDropDown->currentIndex(), 5);
+  EXPECT_EQ(form.CurFactor->valueText(), "2.75");
+}
+
+TEST_F(CurrencyFormTest, SaveThatCannotWriteIsReported) {
+  // The settings folder is a file: nothing can be written into it.
+  const QString blocker = folder_.filePath("not-a-folder");
+  QFile file(blocker);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  calculator_ =
+      std::make_unique<Tcalculator1>(AppPaths{blocker.toStdString(), blocker.toStdString()});
+  TCurrencyForm& form = open();
+  form.SaveButton->click();
+  ASSERT_EQ(dialogs_.shown.size(), 1u);
+  EXPECT_NE(dialogs_.shown[0].text.find("Cannot"), std::string::npos) << dialogs_.shown[0].text;
+}
