@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -14,6 +15,8 @@
 
 #include "app/app_setup.h"
 #include "app/dialogs.h"
+#include "app/help_form.h"
+#include "app/tape_pane.h"
 #include "controls/color_button.h"
 
 using namespace tivorum;
@@ -154,5 +157,57 @@ TEST(Calculator, EveryControlHasAnAccessibleName) {
     if (w->objectName().isEmpty() || !w->isVisibleTo(s.window.get())) continue;
     if (w->objectName().startsWith("qt_")) continue;
     EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+  }
+}
+
+TEST(Calculator, AltAndALetterPressesTheFirstKeyWithThatAccelerator) {
+  const struct {
+    Qt::Key key;
+    const char* text;
+    bool tapeFocused;
+    const char* display;
+    bool storePending;
+  } cases[] = {
+      {Qt::Key_I, "i", false, "3.14159265358979", false},  // Pi comes before Print
+      {Qt::Key_S, "s", false, "0", true},
+      {Qt::Key_S, "s", true, "0", true},  // not the tape's swapped map
+      {Qt::Key_Q, "q", true, "0", false},
+  };
+  for (const auto& c : cases) {
+    Started s("");
+    QApplication::setActiveWindow(s.window.get());
+    QWidget* target = c.tapeFocused ? static_cast<QWidget*>(s.window->Tape) : s.window->ButtonEnte;
+    target->setFocus();
+    QTest::keyClick(target, c.key, Qt::AltModifier);
+    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.text;
+    EXPECT_EQ(s.window->engine().StorePending, c.storePending) << c.text;
+    EXPECT_TRUE(s.dialogs.boxes.empty()) << c.text;
+  }
+}
+
+TEST(Calculator, HelpWindowHoldsTheHeadingAndFiftyLines) {
+  QTemporaryDir folder;
+  std::ofstream(folder.filePath("CALC.ELP").toStdString())
+      << "[Tape]\n1=First.\n3=Third.\n50=Last.\n51=Beyond.\n";
+  const struct {
+    const char* topic;
+    bool withFile;
+    std::vector<std::pair<int, const char*>> lines;
+  } cases[] = {
+      {"Tape", true, {{0, "*** Tape ***"}, {1, "First."}, {3, "Third."}, {50, "Last."}}},
+      {"tape", true, {{0, "*** tape ***"}, {1, "First."}, {3, "Third."}, {50, "Last."}}},
+      {"Print", true, {{0, "*** Print ***"}}},
+      {"Tape", false, {{0, "*** Tape ***"}}},
+  };
+  for (const auto& c : cases) {
+    THelpForm form;
+    const std::filesystem::path where(folder.path().toStdString());
+    form.fill(c.topic, c.withFile ? where : where / "missing");
+    const QStringList lines = form.lines();
+    ASSERT_EQ(lines.size(), 51) << c.topic;
+    int nonEmpty = 0;
+    for (const QString& l : lines) nonEmpty += !l.isEmpty();
+    EXPECT_EQ(nonEmpty, static_cast<int>(c.lines.size())) << c.topic;
+    for (const auto& [index, text] : c.lines) EXPECT_EQ(lines[index].toStdString(), text);
   }
 }
