@@ -102,5 +102,3 @@ void TFinancialForm::FinHelpButtonClick() {
 void TFinancialForm::FinCloseButtonClick() {
   close();
 }
-
-#include "moc_financal_form.cpp"

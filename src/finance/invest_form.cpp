@@ -154,5 +154,3 @@ void TInvestForm::BitBtn1Click() {
 void TInvestForm::BitBtn2Click() {
   close();
 }
-
-#include "moc_invest_form.cpp"

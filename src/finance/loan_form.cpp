@@ -141,5 +141,3 @@ void TLoanForm::HelpButtonClick() {
 void TLoanForm::LoanCloseButtonClick() {
   close();
 }
-
-#include "moc_loan_form.cpp"

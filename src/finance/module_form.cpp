@@ -314,5 +314,3 @@ void ModuleForm::keyPressEvent(QKeyEvent* event) {
 }
 
 }  // namespace tivorum
-
-#include "moc_module_form.cpp"

@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "calc/button_captions.h"
+
 namespace tivorum {
 
 // A numeric entry field with the label or radio item in front of it.
@@ -51,9 +53,6 @@ struct RadioGroupData {
   std::string_view hint;
 };
 
-inline constexpr std::string_view kSolveCaption = "&Solve";
-inline constexpr std::string_view kCloseCaption = "&Close";
-inline constexpr std::string_view kHelpCaption = "&Help";
 inline constexpr std::string_view kCloseHint = "Return to calculator.";
 inline constexpr std::string_view kHelpHint = "Get help...";
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/button_captions.h"
 #include "geometry/solver_page.h"
 
 namespace tivorum {
@@ -48,11 +49,6 @@ struct Notebook {
   std::string_view helpTopic;
   std::string_view errorPrefix;  // ShowError's message starts with it
 };
-
-inline constexpr std::string_view kClearCaption = "C&lear";
-inline constexpr std::string_view kSolveCaption = "&Solve";
-inline constexpr std::string_view kCloseCaption = "&Close";
-inline constexpr std::string_view kHelpCaption = "&Help";
 
 // The text of the ShowError dialog.
 inline std::string showErrorMessage(const Notebook& notebook, std::string_view shapeName) {
