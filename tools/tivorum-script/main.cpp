@@ -1,5 +1,11 @@
 // tivorum-script [--dir DIR] [FILE]: runs a scenario against the calculator's
 // real windows (offscreen unless QT_QPA_PLATFORM says otherwise).
+//
+// Beyond the documented commands it knows two more:
+//   select NAME FROM TO   selects the characters FROM to TO of a text pane
+//                         (the tape), as a drag with the mouse would
+//   filesize NAME         prints NAME=<bytes> for the file NAME in DIR, or
+//                         "no file NAME"
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
