@@ -845,7 +845,7 @@ bool Tcalculator1::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::ShortcutOverride) {
     // Alt and a key's letter is that key's accelerator, here rather than
     // through the shortcut map, so that the first key in control order wins.
-    if (alt && !ch.isNull() && ch.isPrint()) {
+    if (alt && ch.isPrint() && !ch.isSpace()) {
       event->accept();
       return true;
     }
