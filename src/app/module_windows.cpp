@@ -10,9 +10,9 @@
 #include "finance/invest_form.h"
 #include "finance/loan_form.h"
 #include "finance/profit_form.h"
+#include "geometry/area_form.h"
 #include "geometry/surface_form.h"
 #include "geometry/volume_form.h"
-#include "geometry/area_form.h"
 
 namespace tivorum {
 

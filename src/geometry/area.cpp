@@ -7,8 +7,8 @@ namespace tivorum {
 
 namespace {
 
-// Every formula keeps the operand order of the original program, so that the
-// extended results (and their last printed digits) come out the same.
+// Every formula keeps its operand order: the extended results, and so the
+// last digits shown, depend on it.
 const Ext kPiExt(kPi);
 const Ext kOneOverPiExt(kOneOverPi);
 const Ext kTwoPiExt(kTwoPi);
@@ -41,13 +41,6 @@ enum SegmentField : int { kSegmentA, kSegmentR, kSegmentH, kSegmentC, kSegmentB 
 enum SectorField : int { kSectorA, kSectorR, kSectorB, kSectorAngleField };
 enum QuadrantField : int { kQuadrantA, kQuadrantR, kQuadrantC };
 enum SpandrelField : int { kSpandrelA, kSpandrelR, kSpandrelC };
-
-bool known(const SolverPage& page, std::initializer_list<int> fields) {
-  for (int field : fields) {
-    if (!page.known(field)) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -95,20 +88,20 @@ void SolveSquare(SolverPage& page) {
 
 void SolveRectangle(SolverPage& page) {
   static const std::string kName = "Rectangle";
-  if (known(page, {kRectA, kRectSideA})) {
+  if (page.known({kRectA, kRectSideA})) {
     const Ext area = page.value(kRectA);
     const Ext a = page.value(kRectSideA);
     if (a == 0) page.showError(kName);
     const Ext b = page.writeReadBack(kRectSideB, area / a);
     page.write(kRectD, Sqrt(b * b + a * a));
-  } else if (known(page, {kRectA, kRectSideB})) {
+  } else if (page.known({kRectA, kRectSideB})) {
     const Ext area = page.value(kRectA);
     const Ext b = page.value(kRectSideB);
     if (b == 0) page.showError(kName);
     const Ext a = area / b;
     page.write(kRectSideA, a);
     page.write(kRectD, Sqrt(a * a + b * b));  // the full a, not the shown one
-  } else if (known(page, {kRectA, kRectD})) {
+  } else if (page.known({kRectA, kRectD})) {
     const Ext area = page.value(kRectA);
     const Ext d = page.value(kRectD);
     if (d * d * d * d - area * area * 4 < 0) page.showError(kName);
@@ -116,18 +109,18 @@ void SolveRectangle(SolverPage& page) {
         kRectSideA, Sqrt((d * d + Sqrt(d * d * d * d - area * area * 4)) * Ext(0.5L)));
     if (a == 0) page.showError(kName);
     page.write(kRectSideB, area / a);
-  } else if (known(page, {kRectSideA, kRectSideB})) {
+  } else if (page.known({kRectSideA, kRectSideB})) {
     const Ext a = page.value(kRectSideA);
     const Ext b = page.value(kRectSideB);
     page.write(kRectA, a * b);
     page.write(kRectD, Sqrt(b * b + a * a));
-  } else if (known(page, {kRectSideA, kRectD})) {
+  } else if (page.known({kRectSideA, kRectD})) {
     const Ext a = page.value(kRectSideA);
     const Ext d = page.value(kRectD);
     if (d * d - a * a < 0) page.showError(kName);
     page.write(kRectSideB, Sqrt(d * d - a * a));
     page.write(kRectA, Sqrt(d * d - a * a) * a);
-  } else if (known(page, {kRectSideB, kRectD})) {
+  } else if (page.known({kRectSideB, kRectD})) {
     const Ext b = page.value(kRectSideB);
     const Ext d = page.value(kRectD);
     if (d * d - b * b < 0) page.showError(kName);
@@ -140,42 +133,42 @@ void SolveRectangle(SolverPage& page) {
 // a is the base and b the height.
 void SolveParallelogram(SolverPage& page) {
   static const std::string kName = "Parallelogram";
-  if (known(page, {kParallelA, kParallelSideA})) {
+  if (page.known({kParallelA, kParallelSideA})) {
     const Ext area = page.value(kParallelA);
     const Ext a = page.value(kParallelSideA);
     if (a == 0) page.showError(kName);
     page.write(kParallelSideB, area / a);
-  } else if (known(page, {kParallelA, kParallelSideB})) {
+  } else if (page.known({kParallelA, kParallelSideB})) {
     const Ext area = page.value(kParallelA);
     const Ext b = page.value(kParallelSideB);
     if (b == 0) page.showError(kName);
     page.write(kParallelSideA, area / b);
-  } else if (known(page, {kParallelSideA, kParallelSideB})) {
+  } else if (page.known({kParallelSideA, kParallelSideB})) {
     page.write(kParallelA, page.value(kParallelSideA) * page.value(kParallelSideB));
   }
 }
 
 void SolveTrapezoid(SolverPage& page) {
   static const std::string kName = "Trapezoid";
-  if (known(page, {kTrapezoidA, kTrapezoidSideA, kTrapezoidSideB})) {
+  if (page.known({kTrapezoidA, kTrapezoidSideA, kTrapezoidSideB})) {
     const Ext area = page.value(kTrapezoidA);
     const Ext a = page.value(kTrapezoidSideA);
     const Ext b = page.value(kTrapezoidSideB);
     if (a + b == 0) page.showError(kName);
     page.write(kTrapezoidH, area * 2 / (a + b));
-  } else if (known(page, {kTrapezoidA, kTrapezoidSideA, kTrapezoidH})) {
+  } else if (page.known({kTrapezoidA, kTrapezoidSideA, kTrapezoidH})) {
     const Ext area = page.value(kTrapezoidA);
     const Ext a = page.value(kTrapezoidSideA);
     const Ext h = page.value(kTrapezoidH);
     if (h == 0) page.showError(kName);
     page.write(kTrapezoidSideB, area * 2 / h - a);
-  } else if (known(page, {kTrapezoidA, kTrapezoidSideB, kTrapezoidH})) {
+  } else if (page.known({kTrapezoidA, kTrapezoidSideB, kTrapezoidH})) {
     const Ext area = page.value(kTrapezoidA);
     const Ext b = page.value(kTrapezoidSideB);
     const Ext h = page.value(kTrapezoidH);
     if (h == 0) page.showError(kName);
     page.write(kTrapezoidSideA, area * 2 / h - b);
-  } else if (known(page, {kTrapezoidSideA, kTrapezoidSideB, kTrapezoidH})) {
+  } else if (page.known({kTrapezoidSideA, kTrapezoidSideB, kTrapezoidH})) {
     const Ext a = page.value(kTrapezoidSideA);
     const Ext b = page.value(kTrapezoidSideB);
     const Ext h = page.value(kTrapezoidH);
@@ -189,36 +182,36 @@ void SolveTrapezoid(SolverPage& page) {
 void SolveTrapezium(SolverPage& page) {
   static const std::string kName = "Trapezium";
   const auto v = [&page](int field) { return page.value(field); };
-  if (known(page, {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG})) {
+  if (page.known({kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG})) {
     const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), b = v(kTrapeziumSideB),
               c = v(kTrapeziumSideC), g = v(kTrapeziumG);
     if (a + c == 0) page.showError(kName);
     page.write(kTrapeziumH, (area * 2 - b * g - a * g) / (a + c));
-  } else if (known(page,
-                   {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumH})) {
+  } else if (page.known(
+                 {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumH})) {
     const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), b = v(kTrapeziumSideB),
               c = v(kTrapeziumSideC), h = v(kTrapeziumH);
     if (a + b == 0) page.showError(kName);
     page.write(kTrapeziumG, (area * 2 - c * h - a * h) / (a + b));
-  } else if (known(page,
-                   {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumG, kTrapeziumH})) {
+  } else if (page.known(
+                 {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideB, kTrapeziumG, kTrapeziumH})) {
     const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), b = v(kTrapeziumSideB),
               g = v(kTrapeziumG), h = v(kTrapeziumH);
     if (h == 0) page.showError(kName);
     page.write(kTrapeziumSideC, (area * 2 - (g + h) * a - b * g) / h);
-  } else if (known(page,
-                   {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
+  } else if (page.known(
+                 {kTrapeziumA, kTrapeziumSideA, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
     const Ext area = v(kTrapeziumA), a = v(kTrapeziumSideA), c = v(kTrapeziumSideC),
               g = v(kTrapeziumG), h = v(kTrapeziumH);
     if (g == 0) page.showError(kName);
     page.write(kTrapeziumSideB, (area * 2 - (g + h) * a - c * h) / g);
-  } else if (known(page,
-                   {kTrapeziumA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
+  } else if (page.known(
+                 {kTrapeziumA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
     const Ext area = v(kTrapeziumA), b = v(kTrapeziumSideB), c = v(kTrapeziumSideC),
               g = v(kTrapeziumG), h = v(kTrapeziumH);
     page.write(kTrapeziumSideA, (area * 2 - b * g - c * h) / (g + h));
-  } else if (known(page,
-                   {kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
+  } else if (page.known(
+                 {kTrapeziumSideA, kTrapeziumSideB, kTrapeziumSideC, kTrapeziumG, kTrapeziumH})) {
     const Ext a = v(kTrapeziumSideA), b = v(kTrapeziumSideB), c = v(kTrapeziumSideC),
               g = v(kTrapeziumG), h = v(kTrapeziumH);
     page.write(kTrapeziumA, ((g + h) * a + b * g + c * h) * Ext(0.5L));
@@ -230,40 +223,40 @@ void SolveTrapezium(SolverPage& page) {
 void SolveTriangle(SolverPage& page, int type) {
   static const std::string kName = "Triangle";
   if (type == kTriangleBaseHeight) {
-    if (known(page, {kTriangleA, kTriangleB})) {
+    if (page.known({kTriangleA, kTriangleB})) {
       page.write(kTriangleH, page.value(kTriangleA) * 2 / page.value(kTriangleB));
-    } else if (known(page, {kTriangleA, kTriangleH})) {
+    } else if (page.known({kTriangleA, kTriangleH})) {
       page.write(kTriangleB, page.value(kTriangleA) * 2 / page.value(kTriangleH));
-    } else if (known(page, {kTriangleB, kTriangleH})) {
+    } else if (page.known({kTriangleB, kTriangleH})) {
       page.write(kTriangleA, page.value(kTriangleB) * page.value(kTriangleH) * Ext(0.5L));
     }
     return;
   }
-  if (known(page, {kTriangleA, kTriangleSideA})) {
+  if (page.known({kTriangleA, kTriangleSideA})) {
     const Ext area = page.value(kTriangleA);
     const Ext a = page.value(kTriangleSideA);
     if (a == 0) page.showError(kName);
     const Ext b = page.writeReadBack(kTriangleB, area * 2 / a);
     page.write(kTriangleC, Sqrt(b * b + a * a));
-  } else if (known(page, {kTriangleA, kTriangleB})) {
+  } else if (page.known({kTriangleA, kTriangleB})) {
     const Ext area = page.value(kTriangleA);
     const Ext b = page.value(kTriangleB);
     if (b == 0) page.showError(kName);
     const Ext a = page.writeReadBack(kTriangleSideA, area * 2 / b);
     page.write(kTriangleC, Sqrt(b * b + a * a));
-  } else if (known(page, {kTriangleSideA, kTriangleB})) {
+  } else if (page.known({kTriangleSideA, kTriangleB})) {
     const Ext a = page.value(kTriangleSideA);
     const Ext b = page.value(kTriangleB);
     page.write(kTriangleA, a * b * Ext(0.5L));
     page.write(kTriangleC, Sqrt(b * b + a * a));
-  } else if (known(page, {kTriangleSideA, kTriangleC})) {
+  } else if (page.known({kTriangleSideA, kTriangleC})) {
     const Ext a = page.value(kTriangleSideA);
     const Ext c = page.value(kTriangleC);
     if (c * c - a * a < 0) page.showError(kName);
     const Ext b = Sqrt(c * c - a * a);
     page.write(kTriangleA, a * b * Ext(0.5L));
     page.write(kTriangleB, b);
-  } else if (known(page, {kTriangleB, kTriangleC})) {
+  } else if (page.known({kTriangleB, kTriangleC})) {
     const Ext b = page.value(kTriangleB);
     const Ext c = page.value(kTriangleC);
     if (c * c - b * b < 0) page.showError(kName);
@@ -308,28 +301,28 @@ void SolveRegularPolygon(SolverPage& page, int sides) {
 
 // a and b are the half-axes. No checks: a zero axis is a division fault.
 void SolveEllipse(SolverPage& page) {
-  if (known(page, {kEllipseA, kEllipseAxisA})) {
+  if (page.known({kEllipseA, kEllipseAxisA})) {
     page.write(kEllipseAxisB, page.value(kEllipseA) / (kPiExt * page.value(kEllipseAxisA)));
-  } else if (known(page, {kEllipseA, kEllipseAxisB})) {
+  } else if (page.known({kEllipseA, kEllipseAxisB})) {
     page.write(kEllipseAxisA, page.value(kEllipseA) / (kPiExt * page.value(kEllipseAxisB)));
-  } else if (known(page, {kEllipseAxisA, kEllipseAxisB})) {
+  } else if (page.known({kEllipseAxisA, kEllipseAxisB})) {
     page.write(kEllipseA, kPiExt * page.value(kEllipseAxisA) * page.value(kEllipseAxisB));
   }
 }
 
 void SolveCircularRing(SolverPage& page) {
   static const std::string kName = "Circular Ring";
-  if (known(page, {kRingA, kRingShortR})) {
+  if (page.known({kRingA, kRingShortR})) {
     const Ext area = page.value(kRingA);
     const Ext r = page.value(kRingShortR);
     if (r * r + area * kOneOverPiExt < 0) page.showError(kName);
     page.write(kRingLongR, Sqrt(r * r + area * kOneOverPiExt));
-  } else if (known(page, {kRingA, kRingLongR})) {
+  } else if (page.known({kRingA, kRingLongR})) {
     const Ext area = page.value(kRingA);
     const Ext bigR = page.value(kRingLongR);
     if (bigR * bigR - area * kOneOverPiExt < 0) page.showError(kName);
     page.write(kRingShortR, Sqrt(bigR * bigR - area * kOneOverPiExt));
-  } else if (known(page, {kRingShortR, kRingLongR})) {
+  } else if (page.known({kRingShortR, kRingLongR})) {
     const Ext r = page.value(kRingShortR);
     const Ext bigR = page.value(kRingLongR);
     if (!(r < bigR)) page.showError(kName);
@@ -339,11 +332,11 @@ void SolveCircularRing(SolverPage& page) {
 
 // The parabolic segment of base b and height h. No checks.
 void SolveParabola(SolverPage& page) {
-  if (known(page, {kParabolaA, kParabolaB})) {
+  if (page.known({kParabolaA, kParabolaB})) {
     page.write(kParabolaH, page.value(kParabolaA) * 3 / (page.value(kParabolaB) * 2));
-  } else if (known(page, {kParabolaA, kParabolaH})) {
+  } else if (page.known({kParabolaA, kParabolaH})) {
     page.write(kParabolaB, page.value(kParabolaA) * 3 / (page.value(kParabolaH) * 2));
-  } else if (known(page, {kParabolaB, kParabolaH})) {
+  } else if (page.known({kParabolaB, kParabolaH})) {
     page.write(kParabolaA, page.value(kParabolaB) * 2 * page.value(kParabolaH) * kOneThird);
   }
 }
@@ -353,23 +346,23 @@ void SolveParabola(SolverPage& page) {
 void SolveSegment(SolverPage& page) {
   static const std::string kName = "Segment";
   const auto v = [&page](int field) { return page.value(field); };
-  if (known(page, {kSegmentA, kSegmentR, kSegmentH, kSegmentC})) {
+  if (page.known({kSegmentA, kSegmentR, kSegmentH, kSegmentC})) {
     const Ext area = v(kSegmentA), r = v(kSegmentR), h = v(kSegmentH), c = v(kSegmentC);
     if (!(r > 0)) page.showError(kName);
     page.write(kSegmentB, (area * 2 - c * h + c * r) / r);
-  } else if (known(page, {kSegmentA, kSegmentR, kSegmentH, kSegmentB})) {
+  } else if (page.known({kSegmentA, kSegmentR, kSegmentH, kSegmentB})) {
     const Ext area = v(kSegmentA), r = v(kSegmentR), h = v(kSegmentH), b = v(kSegmentB);
     if (h - r == 0) page.showError(kName);
     page.write(kSegmentC, (area * 2 - b * r) / (h - r));
-  } else if (known(page, {kSegmentA, kSegmentR, kSegmentC, kSegmentB})) {
+  } else if (page.known({kSegmentA, kSegmentR, kSegmentC, kSegmentB})) {
     const Ext area = v(kSegmentA), r = v(kSegmentR), c = v(kSegmentC), b = v(kSegmentB);
     if (!(c > 0)) page.showError(kName);
     page.write(kSegmentH, (area * 2 - b * r + c * r) / c);
-  } else if (known(page, {kSegmentA, kSegmentH, kSegmentC, kSegmentB})) {
+  } else if (page.known({kSegmentA, kSegmentH, kSegmentC, kSegmentB})) {
     const Ext area = v(kSegmentA), h = v(kSegmentH), c = v(kSegmentC), b = v(kSegmentB);
     if (b - c == 0) page.showError(kName);
     page.write(kSegmentR, (area * 2 - c * h) / (b - c));
-  } else if (known(page, {kSegmentR, kSegmentH, kSegmentC, kSegmentB})) {
+  } else if (page.known({kSegmentR, kSegmentH, kSegmentC, kSegmentB})) {
     const Ext r = v(kSegmentR), h = v(kSegmentH), c = v(kSegmentC), b = v(kSegmentB);
     // The area is shown before it is checked.
     const Ext area = page.writeReadBack(kSegmentA, (b * r - c * r + c * h) * Ext(0.5L));
@@ -381,33 +374,33 @@ void SolveSegment(SolverPage& page) {
 void SolveSector(SolverPage& page, int type) {
   static const std::string kName = "Sector";
   if (type == kSectorArc) {
-    if (known(page, {kSectorA, kSectorR})) {
+    if (page.known({kSectorA, kSectorR})) {
       const Ext area = page.value(kSectorA);
       const Ext r = page.value(kSectorR);
       if (r == 0) page.showError(kName);
       page.write(kSectorB, area * 2 / r);
-    } else if (known(page, {kSectorA, kSectorB})) {
+    } else if (page.known({kSectorA, kSectorB})) {
       const Ext area = page.value(kSectorA);
       const Ext b = page.value(kSectorB);
       if (b == 0) page.showError(kName);
       page.write(kSectorR, area * 2 / b);
-    } else if (known(page, {kSectorR, kSectorB})) {
+    } else if (page.known({kSectorR, kSectorB})) {
       page.write(kSectorA, page.value(kSectorB) * page.value(kSectorR) * Ext(0.5L));
     }
     return;
   }
   // The angle is in degrees.
-  if (known(page, {kSectorA, kSectorR})) {
+  if (page.known({kSectorA, kSectorR})) {
     const Ext area = page.value(kSectorA);
     const Ext r = page.value(kSectorR);
     if (r == 0) page.showError(kName);
     page.write(kSectorAngleField, area * 360 / (r * r * kPiExt));
-  } else if (known(page, {kSectorA, kSectorAngleField})) {
+  } else if (page.known({kSectorA, kSectorAngleField})) {
     const Ext area = page.value(kSectorA);
     const Ext angle = page.value(kSectorAngleField);
     if (kPiExt * angle == 0) page.showError(kName);
     page.write(kSectorR, Sqrt(area * 360 / (kPiExt * angle)));
-  } else if (known(page, {kSectorR, kSectorAngleField})) {
+  } else if (page.known({kSectorR, kSectorAngleField})) {
     const Ext r = page.value(kSectorR);
     const Ext angle = page.value(kSectorAngleField);
     page.write(kSectorA, r * r * kPiExt * angle * kOneOver360);

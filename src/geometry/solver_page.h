@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -21,6 +22,13 @@ class SolverPage {
   const std::string& text(int field) const { return texts_.at(field); }
   // A field is known when its text is not empty ("0" is known).
   bool known(int field) const { return !texts_.at(field).empty(); }
+  // Every one of the fields is known.
+  bool known(std::initializer_list<int> fields) const {
+    for (int field : fields) {
+      if (!known(field)) return false;
+    }
+    return true;
+  }
   // The value of a known field; a text that is not a number is the
   // conversion fault.
   Ext value(int field) const;

@@ -7,8 +7,8 @@ namespace tivorum {
 
 namespace {
 
-// Operand order follows the original program, so that the extended results
-// (and their last printed digits) come out the same.
+// Every formula keeps its operand order: the extended results, and so the
+// last digits shown, depend on it.
 const Ext kPiExt(kPi);
 const Ext kTwoPiExt(kTwoPi);
 const Ext kFourPiExt(4 * kPi);  // exact: a power-of-two multiple
@@ -17,29 +17,22 @@ const Ext kOneOverFourPiExt(kOneOverFourPi);
 const Ext kOneSixth(1.0L / 6.0L);
 const Ext kHalf(0.5L);
 
-bool known(const SolverPage& page, std::initializer_list<int> fields) {
-  for (int field : fields) {
-    if (!page.known(field)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 // A torus: S = 4 pi^2 R r.
 void SolveCircularRingSurface(SolverPage& page) {
   static const std::string kName = "Surface Area of a Circular Ring.";
-  if (known(page, {kCircRingS, kCircRingSurfBigR})) {
+  if (page.known({kCircRingS, kCircRingSurfBigR})) {
     const Ext s = page.value(kCircRingS);
     const Ext bigR = page.value(kCircRingSurfBigR);
     if (bigR == 0) page.showError(kName);
     page.write(kCircRingSurfLittleR, s / (kPiExt * kPiExt * 4 * bigR));
-  } else if (known(page, {kCircRingS, kCircRingSurfLittleR})) {
+  } else if (page.known({kCircRingS, kCircRingSurfLittleR})) {
     const Ext s = page.value(kCircRingS);
     const Ext r = page.value(kCircRingSurfLittleR);
     if (r == 0) page.showError(kName);
     page.write(kCircRingSurfBigR, s / (kPiExt * kPiExt * 4 * r));
-  } else if (known(page, {kCircRingSurfBigR, kCircRingSurfLittleR})) {
+  } else if (page.known({kCircRingSurfBigR, kCircRingSurfLittleR})) {
     const Ext bigR = page.value(kCircRingSurfBigR);
     const Ext r = page.value(kCircRingSurfLittleR);
     page.write(kCircRingS, kPiExt * kPiExt * 4 * bigR * r);
@@ -51,36 +44,36 @@ void SolveCircularRingSurface(SolverPage& page) {
 // sees the written (cut) text.
 void SolveConeSurface(SolverPage& page) {
   static const std::string kName = "Surface Area of a Cone.";
-  if (known(page, {kConeS, kConeL})) {
+  if (page.known({kConeS, kConeL})) {
     const Ext s = page.value(kConeS);
     const Ext l = page.value(kConeL);
     if (l == 0) page.showError(kName);
     const Ext r = s / (kPiExt * l);
     page.write(kConeSurfR, r);
     page.write(kConeC, kTwoPiExt * r);
-  } else if (known(page, {kConeS, kConeSurfR})) {
+  } else if (page.known({kConeS, kConeSurfR})) {
     const Ext s = page.value(kConeS);
     const Ext r = page.value(kConeSurfR);
     if (r == 0) page.showError(kName);
     page.write(kConeL, s / (kPiExt * r));
     page.write(kConeC, kTwoPiExt * r);
-  } else if (known(page, {kConeS, kConeC})) {
+  } else if (page.known({kConeS, kConeC})) {
     const Ext s = page.value(kConeS);
     const Ext c = page.value(kConeC);
     const Ext r = page.writeReadBack(kConeSurfR, c * kOneOverTwoPiExt);
     if (r == 0) page.showError(kName);
     page.write(kConeL, s / (kPiExt * r));
-  } else if (known(page, {kConeL, kConeSurfR})) {
+  } else if (page.known({kConeL, kConeSurfR})) {
     const Ext l = page.value(kConeL);
     const Ext r = page.value(kConeSurfR);
     page.write(kConeC, kTwoPiExt * r);
     page.write(kConeS, kPiExt * r * l);
-  } else if (known(page, {kConeL, kConeC})) {
+  } else if (page.known({kConeL, kConeC})) {
     const Ext l = page.value(kConeL);
     const Ext c = page.value(kConeC);
     const Ext r = page.writeReadBack(kConeSurfR, c * kOneOverTwoPiExt);
     page.write(kConeS, kPiExt * r * l);
-  } else if (known(page, {kConeSurfR, kConeC})) {
+  } else if (page.known({kConeSurfR, kConeC})) {
     page.showInformation(std::string(kConeRadiusAndCircumferenceText));
   }
 }
@@ -109,13 +102,13 @@ void SolvePrismSurface(SolverPage& page) {
     if (p + q == 0) page.showError(kName);
     page.write(result, (s * kHalf - p * q) / (p + q));
   };
-  if (known(page, {kPrismS, kPrismA, kPrismB})) {
+  if (page.known({kPrismS, kPrismA, kPrismB})) {
     side(kPrismA, kPrismB, kPrismH);
-  } else if (known(page, {kPrismS, kPrismA, kPrismH})) {
+  } else if (page.known({kPrismS, kPrismA, kPrismH})) {
     side(kPrismA, kPrismH, kPrismB);
-  } else if (known(page, {kPrismS, kPrismB, kPrismH})) {
+  } else if (page.known({kPrismS, kPrismB, kPrismH})) {
     side(kPrismB, kPrismH, kPrismA);
-  } else if (known(page, {kPrismA, kPrismB, kPrismH})) {
+  } else if (page.known({kPrismA, kPrismB, kPrismH})) {
     const Ext a = page.value(kPrismA);
     const Ext b = page.value(kPrismB);
     const Ext h = page.value(kPrismH);
@@ -138,17 +131,17 @@ void SolveSphereSurface(SolverPage& page) {
 // The zone of a sphere: S = 2 pi r b.
 void SolveSphericalSegmentSurface(SolverPage& page) {
   static const std::string kName = "Surface Area of a Spherical Segment.";
-  if (known(page, {kSphSegS, kSphSegR})) {
+  if (page.known({kSphSegS, kSphSegR})) {
     const Ext s = page.value(kSphSegS);
     const Ext r = page.value(kSphSegR);
     if (r == 0) page.showError(kName);
     page.write(kSphSegB, s / (kTwoPiExt * r));
-  } else if (known(page, {kSphSegS, kSphSegB})) {
+  } else if (page.known({kSphSegS, kSphSegB})) {
     const Ext s = page.value(kSphSegS);
     const Ext b = page.value(kSphSegB);
     if (b == 0) page.showError(kName);
     page.write(kSphSegR, s / (kTwoPiExt * b));
-  } else if (known(page, {kSphSegR, kSphSegB})) {
+  } else if (page.known({kSphSegR, kSphSegB})) {
     const Ext r = page.value(kSphSegR);
     const Ext b = page.value(kSphSegB);
     page.write(kSphSegS, kTwoPiExt * r * b);

@@ -7,8 +7,8 @@ namespace tivorum {
 
 namespace {
 
-// Every formula keeps the operand order of the original program, so that the
-// extended results (and their last printed digits) come out the same.
+// Every formula keeps its operand order: the extended results, and so the
+// last digits shown, depend on it.
 const Ext kPiExt(kPi);
 const Ext kTwoPiExt(kTwoPi);
 const Ext kFourPiExt(4 * kPi);  // exact: a power-of-two multiple
@@ -16,26 +16,19 @@ const Ext kOneOverFourPiExt(kOneOverFourPi);
 const Ext kOneThird(1.0L / 3.0L);
 const Ext kHalf(0.5L);
 
-bool known(const SolverPage& page, std::initializer_list<int> fields) {
-  for (int field : fields) {
-    if (!page.known(field)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 // A torus: V = 2 pi^2 R r^2. No checks: a zero R or r is a division fault.
 void SolveCircularRingVolume(SolverPage& page) {
-  if (known(page, {kCircRingV, kCircRingBigR})) {
+  if (page.known({kCircRingV, kCircRingBigR})) {
     const Ext v = page.value(kCircRingV);
     const Ext bigR = page.value(kCircRingBigR);
     page.write(kCircRingLittleR, Sqrt(v / (kPiExt * kPiExt * 2 * bigR)));
-  } else if (known(page, {kCircRingV, kCircRingLittleR})) {
+  } else if (page.known({kCircRingV, kCircRingLittleR})) {
     const Ext v = page.value(kCircRingV);
     const Ext r = page.value(kCircRingLittleR);
     page.write(kCircRingBigR, v / (r * r * (kPiExt * kPiExt * 2)));
-  } else if (known(page, {kCircRingBigR, kCircRingLittleR})) {
+  } else if (page.known({kCircRingBigR, kCircRingLittleR})) {
     const Ext bigR = page.value(kCircRingBigR);
     const Ext r = page.value(kCircRingLittleR);
     page.write(kCircRingV, r * r * (kPiExt * kPiExt * 2 * bigR));
@@ -45,13 +38,13 @@ void SolveCircularRingVolume(SolverPage& page) {
 // V = pi r^2 h / 3.
 void SolveConeVolume(SolverPage& page) {
   static const std::string kName = "Volume of Cone";
-  if (known(page, {kConeV, kConeR})) {
+  if (page.known({kConeV, kConeR})) {
     const Ext v = page.value(kConeV);
     const Ext r = page.value(kConeR);
     const Ext base = r * r * kPiExt;
     if (base == 0) page.showError(kName);
     page.write(kConeH, 3 * v / base);
-  } else if (known(page, {kConeV, kConeH})) {
+  } else if (page.known({kConeV, kConeH})) {
     const Ext v = page.value(kConeV);
     const Ext h = page.value(kConeH);
     const Ext piH = kPiExt * h;
@@ -59,7 +52,7 @@ void SolveConeVolume(SolverPage& page) {
     const Ext q = 3 * v / piH;
     if (q < 0) page.showError(kName);
     page.write(kConeR, Sqrt(q));
-  } else if (known(page, {kConeR, kConeH})) {
+  } else if (page.known({kConeR, kConeH})) {
     const Ext r = page.value(kConeR);
     const Ext h = page.value(kConeH);
     page.write(kConeV, r * r * (h * kPiExt) * kOneThird);
@@ -81,19 +74,19 @@ void SolveCubeVolume(SolverPage& page) {
 // V = pi r^2 h.
 void SolveCylinderVolume(SolverPage& page) {
   static const std::string kName = "Volume of Cylinder";
-  if (known(page, {kCylinderV, kCylinderR})) {
+  if (page.known({kCylinderV, kCylinderR})) {
     const Ext v = page.value(kCylinderV);
     const Ext r = page.value(kCylinderR);
     const Ext base = r * r * kPiExt;
     if (base == 0) page.showError(kName);
     page.write(kCylinderH, v / base);
-  } else if (known(page, {kCylinderV, kCylinderH})) {
+  } else if (page.known({kCylinderV, kCylinderH})) {
     const Ext v = page.value(kCylinderV);
     const Ext h = page.value(kCylinderH);
     const Ext q = v / (kPiExt * h);
     if (q < 0) page.showError(kName);
     page.write(kCylinderR, Sqrt(q));
-  } else if (known(page, {kCylinderR, kCylinderH})) {
+  } else if (page.known({kCylinderR, kCylinderH})) {
     const Ext r = page.value(kCylinderR);
     const Ext h = page.value(kCylinderH);
     page.write(kCylinderV, r * r * kPiExt * h);
@@ -102,22 +95,22 @@ void SolveCylinderVolume(SolverPage& page) {
 
 // V = pi r a b / 3 with r a semi-axis and a, b full axes. No checks.
 void SolveEllipsoidVolume(SolverPage& page) {
-  if (known(page, {kEllipsoidV, kEllipsoidR, kEllipsoidA})) {
+  if (page.known({kEllipsoidV, kEllipsoidR, kEllipsoidA})) {
     const Ext v = page.value(kEllipsoidV);
     const Ext r = page.value(kEllipsoidR);
     const Ext a = page.value(kEllipsoidA);
     page.write(kEllipsoidB, 3 * v / (kPiExt * r * a));
-  } else if (known(page, {kEllipsoidV, kEllipsoidR, kEllipsoidB})) {
+  } else if (page.known({kEllipsoidV, kEllipsoidR, kEllipsoidB})) {
     const Ext v = page.value(kEllipsoidV);
     const Ext r = page.value(kEllipsoidR);
     const Ext b = page.value(kEllipsoidB);
     page.write(kEllipsoidA, 3 * v / (kPiExt * r * b));
-  } else if (known(page, {kEllipsoidV, kEllipsoidA, kEllipsoidB})) {
+  } else if (page.known({kEllipsoidV, kEllipsoidA, kEllipsoidB})) {
     const Ext v = page.value(kEllipsoidV);
     const Ext a = page.value(kEllipsoidA);
     const Ext b = page.value(kEllipsoidB);
     page.write(kEllipsoidR, 3 * v / (kPiExt * a * b));
-  } else if (known(page, {kEllipsoidR, kEllipsoidA, kEllipsoidB})) {
+  } else if (page.known({kEllipsoidR, kEllipsoidA, kEllipsoidB})) {
     const Ext r = page.value(kEllipsoidR);
     const Ext a = page.value(kEllipsoidA);
     const Ext b = page.value(kEllipsoidB);
@@ -128,18 +121,18 @@ void SolveEllipsoidVolume(SolverPage& page) {
 // V = pi r^2 h / 2.
 void SolveParaboloidVolume(SolverPage& page) {
   static const std::string kName = "Volume of Paraboloid";
-  if (known(page, {kParaboloidV, kParaboloidR})) {
+  if (page.known({kParaboloidV, kParaboloidR})) {
     const Ext v = page.value(kParaboloidV);
     const Ext r = page.value(kParaboloidR);
     const Ext base = r * r * kPiExt;
     if (base == 0) page.showError(kName);
     page.write(kParaboloidH, v * 2 / base);
-  } else if (known(page, {kParaboloidV, kParaboloidH})) {
+  } else if (page.known({kParaboloidV, kParaboloidH})) {
     const Ext v = page.value(kParaboloidV);
     const Ext h = page.value(kParaboloidH);
     if (h == 0) page.showError(kName);
     page.write(kParaboloidR, Sqrt(v * 2 / (kPiExt * h)));
-  } else if (known(page, {kParaboloidR, kParaboloidH})) {
+  } else if (page.known({kParaboloidR, kParaboloidH})) {
     const Ext r = page.value(kParaboloidR);
     const Ext h = page.value(kParaboloidH);
     page.write(kParaboloidV, r * r * kPiExt * h * kHalf);
@@ -149,16 +142,16 @@ void SolveParaboloidVolume(SolverPage& page) {
 // V = A h / 3. Only the height is checked; a zero base area is a division
 // fault.
 void SolvePyramidVolume(SolverPage& page) {
-  if (known(page, {kPyramidV, kPyramidA})) {
+  if (page.known({kPyramidV, kPyramidA})) {
     const Ext v = page.value(kPyramidV);
     const Ext a = page.value(kPyramidA);
     page.write(kPyramidH, v * 3 / a);
-  } else if (known(page, {kPyramidV, kPyramidH})) {
+  } else if (page.known({kPyramidV, kPyramidH})) {
     const Ext v = page.value(kPyramidV);
     const Ext h = page.value(kPyramidH);
     if (h == 0) page.showError("Volume of Pyramid");
     page.write(kPyramidA, v * 3 / h);
-  } else if (known(page, {kPyramidA, kPyramidH})) {
+  } else if (page.known({kPyramidA, kPyramidH})) {
     const Ext a = page.value(kPyramidA);
     const Ext h = page.value(kPyramidH);
     page.write(kPyramidV, a * h * kOneThird);
@@ -167,22 +160,22 @@ void SolvePyramidVolume(SolverPage& page) {
 
 // V = a b h. No checks.
 void SolveRectPrismVolume(SolverPage& page) {
-  if (known(page, {kRectPrismV, kRectPrismA, kRectPrismB})) {
+  if (page.known({kRectPrismV, kRectPrismA, kRectPrismB})) {
     const Ext v = page.value(kRectPrismV);
     const Ext a = page.value(kRectPrismA);
     const Ext b = page.value(kRectPrismB);
     page.write(kRectPrismH, v / (a * b));
-  } else if (known(page, {kRectPrismV, kRectPrismA, kRectPrismH})) {
+  } else if (page.known({kRectPrismV, kRectPrismA, kRectPrismH})) {
     const Ext v = page.value(kRectPrismV);
     const Ext a = page.value(kRectPrismA);
     const Ext h = page.value(kRectPrismH);
     page.write(kRectPrismB, v / (a * h));
-  } else if (known(page, {kRectPrismV, kRectPrismB, kRectPrismH})) {
+  } else if (page.known({kRectPrismV, kRectPrismB, kRectPrismH})) {
     const Ext v = page.value(kRectPrismV);
     const Ext b = page.value(kRectPrismB);
     const Ext h = page.value(kRectPrismH);
     page.write(kRectPrismA, v / (b * h));
-  } else if (known(page, {kRectPrismA, kRectPrismB, kRectPrismH})) {
+  } else if (page.known({kRectPrismA, kRectPrismB, kRectPrismH})) {
     const Ext a = page.value(kRectPrismA);
     const Ext b = page.value(kRectPrismB);
     const Ext h = page.value(kRectPrismH);
@@ -206,18 +199,18 @@ void SolveSphereVolume(SolverPage& page) {
 // V = 2 pi r^2 h / 3, h the height of the bounding cap.
 void SolveSphericalSectorVolume(SolverPage& page) {
   static const std::string kName = "Volume of Spherical Sector";
-  if (known(page, {kSphSectV, kSphSectR})) {
+  if (page.known({kSphSectV, kSphSectR})) {
     const Ext v = page.value(kSphSectV);
     const Ext r = page.value(kSphSectR);
     if (r == 0) page.showError(kName);
     page.write(kSphSectH, v * 3 / (r * r * kTwoPiExt));
-  } else if (known(page, {kSphSectV, kSphSectH})) {
+  } else if (page.known({kSphSectV, kSphSectH})) {
     const Ext v = page.value(kSphSectV);
     const Ext h = page.value(kSphSectH);
     const Ext q = v * 3 / (h * 2 * kPiExt);
     if (q <= 0) page.showError(kName);
     page.write(kSphSectR, Sqrt(q));
-  } else if (known(page, {kSphSectR, kSphSectH})) {
+  } else if (page.known({kSphSectR, kSphSectH})) {
     const Ext r = page.value(kSphSectR);
     const Ext h = page.value(kSphSectH);
     page.write(kSphSectV, r * r * kTwoPiExt * h * kOneThird);
