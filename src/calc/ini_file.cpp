@@ -223,7 +223,11 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
   if (hasLineBreak(section) || section.find(']') != std::string_view::npos) {
     throw std::invalid_argument("INI section name '" + std::string(section) + "'");
   }
-  if (hasLineBreak(key) || key.find('=') != std::string_view::npos) {
+  // A key line that starts with "[" or ";" would read as a section or a
+  // comment, and the value would be lost.
+  const std::string_view keyStart = trimmed(key);
+  if (hasLineBreak(key) || key.find('=') != std::string_view::npos || keyStart.starts_with('[') ||
+      keyStart.starts_with(';')) {
     throw std::invalid_argument("INI key name '" + std::string(key) + "'");
   }
   if (hasLineBreak(value)) throw std::invalid_argument("INI value with a line break");

@@ -38,8 +38,8 @@ class IniFile {
 
   // Creates the section and key as needed, else replaces the value on its own
   // line. Names are written exactly as given. Names holding a line break, a key
-  // holding "=" or a section holding "]" throw std::invalid_argument, as does a
-  // value holding a line break.
+  // holding "=" or starting with "[" or ";", or a section holding "]" throw
+  // std::invalid_argument, as does a value holding a line break.
   void writeString(std::string_view section, std::string_view key, std::string_view value);
   void writeInteger(std::string_view section, std::string_view key, int value);
   void writeBool(std::string_view section, std::string_view key, bool value);

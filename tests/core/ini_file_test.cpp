@@ -298,6 +298,9 @@ TEST(IniFileWrite, RejectsNamesThatWouldBreakTheFile) {
   EXPECT_THROW(ini.writeString("A\nB", "k", "v"), std::invalid_argument);
   EXPECT_THROW(ini.writeString("A", "k=1", "v"), std::invalid_argument);
   EXPECT_THROW(ini.writeString("A", "k\r", "v"), std::invalid_argument);
+  // Such key lines would read back as a section or a comment.
+  EXPECT_THROW(ini.writeString("A", "[k", "v"), std::invalid_argument);
+  EXPECT_THROW(ini.writeString("A", " ;k", "v"), std::invalid_argument);
   EXPECT_THROW(ini.writeString("A", "k", "v\r\n[B]"), std::invalid_argument);
   EXPECT_EQ(ini.text(), "");
 }
