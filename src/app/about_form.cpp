@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -17,12 +19,17 @@ static void initAboutResources() {
 namespace tivorum {
 
 QPixmap programPicture() {
-  static bool loaded = false;
-  if (!loaded) {
+  // Decoded once: the window icon and the about picture both come from it.
+  // A QImage, unlike a QPixmap, may outlive the application object.
+  static const QImage picture = [] {
     initAboutResources();
-    loaded = true;
-  }
-  return QPixmap(":/tivorum/tivorum.png");
+    // A known PNG: reading it as such spares the search through every
+    // image format plugin, a good part of the start-up.
+    QImageReader reader(":/tivorum/tivorum.png", "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+  }();
+  return QPixmap::fromImage(picture);
 }
 
 }  // namespace tivorum

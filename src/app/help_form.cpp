@@ -31,7 +31,9 @@ THelpForm::THelpForm(QWidget* owner) : QDialog(owner) {
   memoPalette.setColor(QPalette::Base, Qt::white);
   HelpMemo->setPalette(memoPalette);
 
-  HelpOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+  // Its icon comes from the icon theme, which is slow to search; the window
+  // the program keeps from start-up is never shown, so look it up on showing.
+  HelpOK = new QPushButton("OK", this);
   HelpOK->setObjectName("HelpOK");
   HelpOK->setAccessibleName("OK");
   HelpOK->setGeometry(138, 188, 73, 25);
@@ -56,6 +58,11 @@ void THelpForm::fill(std::string_view topic, const std::filesystem::path& helpFo
 void THelpForm::setLines(const QStringList& lines) {
   HelpMemo->setPlainText(lines.join('\n'));
   HelpMemo->moveCursor(QTextCursor::Start);
+}
+
+void THelpForm::showEvent(QShowEvent* event) {
+  if (HelpOK->icon().isNull()) HelpOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  QDialog::showEvent(event);
 }
 
 QStringList THelpForm::lines() const {

@@ -26,6 +26,9 @@ class THelpForm : public QDialog {
   QPlainTextEdit* HelpMemo;
   QPushButton* HelpOK;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void HelpOKClick();
 };
