@@ -64,8 +64,18 @@ std::vector<std::string> TapePane::lines() const {
   std::vector<std::string> out;
   if (empty_) return out;
   out.reserve(document()->blockCount());
-  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-    out.push_back(b.text().toStdString());
+  // One pass over the raw text, whose blocks are split by paragraph
+  // separators: asking each block for its text costs a search of the
+  // document, which makes printing a long tape slow.
+  const QString text = document()->toRawText();
+  const QStringView all(text);
+  qsizetype from = 0;
+  for (;;) {
+    const qsizetype end = all.indexOf(QChar::ParagraphSeparator, from);
+    const QStringView line = all.mid(from, end < 0 ? -1 : end - from);
+    out.push_back(line.toUtf8().toStdString());
+    if (end < 0) break;
+    from = end + 1;
   }
   return out;
 }
