@@ -12,10 +12,10 @@ THelpForm::THelpForm(QWidget* owner) : QDialog(owner) {
   setObjectName("THelpForm");
   setWindowTitle("Help");
   setFixedSize(352, 219);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
 
+  // The text pane gets its own font before the window's 13-pixel one is set,
+  // so that it never lays out its text in a font it does not show (loading
+  // a font is a good part of the start-up, when this window is made).
   HelpMemo = new QPlainTextEdit(this);
   HelpMemo->setObjectName("HelpMemo");
   HelpMemo->setAccessibleName("Help text");
@@ -30,6 +30,10 @@ THelpForm::THelpForm(QWidget* owner) : QDialog(owner) {
   memoPalette.setColor(QPalette::Text, Qt::black);
   memoPalette.setColor(QPalette::Base, Qt::white);
   HelpMemo->setPalette(memoPalette);
+
+  QFont systemFont = font();
+  systemFont.setPixelSize(13);
+  setFont(systemFont);
 
   // Its icon comes from the icon theme, which is slow to search; the window
   // the program keeps from start-up is never shown, so look it up on showing.
