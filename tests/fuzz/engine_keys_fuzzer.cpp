@@ -64,8 +64,9 @@ class ShortTape : public TapeLines {
   }
 };
 
-// "ERROR", or a number text in the engine's decimal character; an exponent
-// being typed shows its marker ("5E+") until its first digit.
+// "ERROR", or a number text in the engine's decimal character. An exponent
+// being typed shows its marker until its first digit ("5E+"), which still
+// reads as a number: the reader takes an exponent marker without digits.
 bool isNumberOrError(const std::string& display, char decimalChar) {
   if (display == "ERROR") return true;
   Real v = 0;
@@ -246,6 +247,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!isNumberOrError(engine.display(), decimalChar)) {
       fail("the display is neither a number nor ERROR", engine.display());
+    }
+    // Digits are ignored only while the display says so.
+    if (engine.ErrorFlag && engine.display() != "ERROR") {
+      fail("the error state shows a number", engine.display());
     }
   }
   return 0;
