@@ -28,13 +28,8 @@ constexpr int kCaptionHeight = 19;
 constexpr int kModeGroupHeight = 62;
 constexpr int kSpinPanelHeight = 34;
 
-struct PageHandlers {
-  void (TAreaForm::*solve)();
-  void (TAreaForm::*clear)();
-};
-
 // In page order.
-constexpr PageHandlers kHandlers[kAreaPageCount] = {
+constexpr PageHandlers<TAreaForm> kHandlers[kAreaPageCount] = {
     {&TAreaForm::CircleSolveBtnClick, &TAreaForm::CircleClearBtnClick},
     {&TAreaForm::CircRingSolveBtnClick, &TAreaForm::CircRingClearBtnClick},
     {&TAreaForm::EllipseSolveBtnClick, &TAreaForm::EllipseClearBtnClick},
@@ -117,13 +112,7 @@ TAreaForm::TAreaForm(Tcalculator1& owner)
     for (std::string_view name : view.hide) setShown(name, false);
   }
 
-  for (int page = 0; page < kAreaPageCount; ++page) {
-    const NotebookButtons& buttons = area.notebook.pages[page].buttons;
-    const PageHandlers handlers = kHandlers[page];
-    setButtonHandler(buttons.solve, [this, handlers] { (this->*handlers.solve)(); });
-    setButtonHandler(buttons.clear, [this, handlers] { (this->*handlers.clear)(); });
-    setButtonHandler(buttons.help, [this] { AreaHelpBtnClick(); });
-  }
+  setPageHandlers(this, kHandlers, &TAreaForm::AreaHelpBtnClick);
   setButtonHandler(area.notebook.pages[kCirclePage].buttons.close, [this] { AreaCloseBtnClick(); });
 
   connect(triangleItems_, &QButtonGroup::idToggled, this, [this](int, bool checked) {

@@ -35,6 +35,7 @@
 #include <string_view>
 #include <vector>
 
+#include "geometry/notebook.h"
 #include "geometry/solver_page.h"
 
 class QLabel;
@@ -47,7 +48,6 @@ class Tcalculator1;
 namespace tivorum {
 
 class NumericEdit;
-struct Notebook;
 
 // Draws a picture into the 150 x 150 box.
 using PictureDrawing = void (*)(QPainter&);
@@ -80,6 +80,13 @@ class ShapePicture : public QWidget {
 inline constexpr std::string_view kInformationBoxCaption = "Information";
 // The caption of ShowError's box.
 inline constexpr std::string_view kShowErrorCaption = "Error";
+
+// A page's own named Solve and Clear handlers.
+template <class Form>
+struct PageHandlers {
+  void (Form::*solve)();
+  void (Form::*clear)();
+};
 
 class NotebookForm : public QDialog {
   Q_OBJECT
@@ -150,6 +157,19 @@ class NotebookForm : public QDialog {
   // Gives the button with that objectName a handler of the window's own in
   // place of the shared one.
   void setButtonHandler(std::string_view buttonName, std::function<void()> handler);
+
+  // Hands every page's Solve and Clear buttons to its named handlers and every
+  // Help button to the window's one help handler.
+  template <class Form, size_t N>
+  void setPageHandlers(Form* form, const PageHandlers<Form> (&handlers)[N], void (Form::*help)()) {
+    for (int page = 0; page < pageCount() && page < static_cast<int>(N); ++page) {
+      const NotebookButtons& buttons = notebook().pages[page].buttons;
+      const PageHandlers<Form> h = handlers[page];
+      setButtonHandler(buttons.solve, [form, h] { (form->*h.solve)(); });
+      setButtonHandler(buttons.clear, [form, h] { (form->*h.clear)(); });
+      setButtonHandler(buttons.help, [form, help] { (form->*help)(); });
+    }
+  }
 
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -21,20 +21,15 @@ constexpr PagePicture kPictures[] = {
     {"SphSegSurfaceImage", drawSphericalSegment},
 };
 
-// Each page's own Clear and Solve handlers.
-struct PageHandlers {
-  void (TSurfaceAreaForm::*clear)();
-  void (TSurfaceAreaForm::*solve)();
-};
-
-constexpr PageHandlers kHandlers[] = {
-    {&TSurfaceAreaForm::CircRingSurfaceClearBtnClick,
-     &TSurfaceAreaForm::CircRingSurfaceSolveBtnClick},
-    {&TSurfaceAreaForm::ConeSurfaceClearBtnClick, &TSurfaceAreaForm::ConeSurfaceSolveBtnClick},
-    {&TSurfaceAreaForm::CubeSurfaceClearBtnClick, &TSurfaceAreaForm::CubeSurfaceSolveBtnClick},
-    {&TSurfaceAreaForm::PrismSurfaceClearBtnClick, &TSurfaceAreaForm::PrismSurfaceSolveBtnClick},
-    {&TSurfaceAreaForm::SphereSurfaceClearBtnClick, &TSurfaceAreaForm::SphereSurfaceSolveBtnClick},
-    {&TSurfaceAreaForm::SphSegSurfaceClearBtnClick, &TSurfaceAreaForm::SphSegSurfaceSolveBtnClick},
+// Each page's own Solve and Clear handlers.
+constexpr PageHandlers<TSurfaceAreaForm> kHandlers[] = {
+    {&TSurfaceAreaForm::CircRingSurfaceSolveBtnClick,
+     &TSurfaceAreaForm::CircRingSurfaceClearBtnClick},
+    {&TSurfaceAreaForm::ConeSurfaceSolveBtnClick, &TSurfaceAreaForm::ConeSurfaceClearBtnClick},
+    {&TSurfaceAreaForm::CubeSurfaceSolveBtnClick, &TSurfaceAreaForm::CubeSurfaceClearBtnClick},
+    {&TSurfaceAreaForm::PrismSurfaceSolveBtnClick, &TSurfaceAreaForm::PrismSurfaceClearBtnClick},
+    {&TSurfaceAreaForm::SphereSurfaceSolveBtnClick, &TSurfaceAreaForm::SphereSurfaceClearBtnClick},
+    {&TSurfaceAreaForm::SphSegSurfaceSolveBtnClick, &TSurfaceAreaForm::SphSegSurfaceClearBtnClick},
 };
 
 }  // namespace
@@ -42,13 +37,7 @@ constexpr PageHandlers kHandlers[] = {
 TSurfaceAreaForm::TSurfaceAreaForm(Tcalculator1& owner)
     : NotebookForm(surfaceNotebook(), owner, kPictures) {
   static_assert(std::size(kHandlers) == std::size(kPictures));
-  for (int page = 0; page < pageCount(); ++page) {
-    const NotebookButtons& buttons = notebook().pages[page].buttons;
-    const PageHandlers handlers = kHandlers[page];
-    setButtonHandler(buttons.clear, [this, handlers] { (this->*handlers.clear)(); });
-    setButtonHandler(buttons.solve, [this, handlers] { (this->*handlers.solve)(); });
-    setButtonHandler(buttons.help, [this] { CircRingSurfaceHelpBtnClick(); });
-  }
+  setPageHandlers(this, kHandlers, &TSurfaceAreaForm::CircRingSurfaceHelpBtnClick);
 }
 
 void TSurfaceAreaForm::CircRingSurfaceSolveBtnClick() {

@@ -33,36 +33,25 @@ constexpr PagePicture kPictures[] = {
     {"SphericalSectorImage", drawSphericalSector},
 };
 
-// Each page's own Clear and Solve handlers.
-struct PageHandlers {
-  void (TVolumeForm::*clear)();
-  void (TVolumeForm::*solve)();
-};
-
-constexpr PageHandlers kHandlers[] = {
-    {&TVolumeForm::CircularRingClearBtnClick, &TVolumeForm::CircularRingSolveBtnClick},
-    {&TVolumeForm::ConeClearBtnClick, &TVolumeForm::ConeSolveBtnClick},
-    {&TVolumeForm::CubeClearBtnClick, &TVolumeForm::CubeSolveBtnClick},
-    {&TVolumeForm::CylinderClearBtnClick, &TVolumeForm::CylinderSolveBtnClick},
-    {&TVolumeForm::EllipsoidClearBtnClick, &TVolumeForm::EllipsoidSolveBtnClick},
-    {&TVolumeForm::ParaboloidClearBtnClick, &TVolumeForm::ParaboloidSolveBtnClick},
-    {&TVolumeForm::PyramidClearBtnClick, &TVolumeForm::PyramidSolveBtnClick},
-    {&TVolumeForm::PrismClearBtnClick, &TVolumeForm::PrismSolveBtnClick},
-    {&TVolumeForm::SphereClearBtnClick, &TVolumeForm::SphereSolveBtnClick},
-    {&TVolumeForm::SphericalSectorClearBtnClick, &TVolumeForm::SphericalSectorSolveBtnClick},
+// Each page's own Solve and Clear handlers.
+constexpr PageHandlers<TVolumeForm> kHandlers[] = {
+    {&TVolumeForm::CircularRingSolveBtnClick, &TVolumeForm::CircularRingClearBtnClick},
+    {&TVolumeForm::ConeSolveBtnClick, &TVolumeForm::ConeClearBtnClick},
+    {&TVolumeForm::CubeSolveBtnClick, &TVolumeForm::CubeClearBtnClick},
+    {&TVolumeForm::CylinderSolveBtnClick, &TVolumeForm::CylinderClearBtnClick},
+    {&TVolumeForm::EllipsoidSolveBtnClick, &TVolumeForm::EllipsoidClearBtnClick},
+    {&TVolumeForm::ParaboloidSolveBtnClick, &TVolumeForm::ParaboloidClearBtnClick},
+    {&TVolumeForm::PyramidSolveBtnClick, &TVolumeForm::PyramidClearBtnClick},
+    {&TVolumeForm::PrismSolveBtnClick, &TVolumeForm::PrismClearBtnClick},
+    {&TVolumeForm::SphereSolveBtnClick, &TVolumeForm::SphereClearBtnClick},
+    {&TVolumeForm::SphericalSectorSolveBtnClick, &TVolumeForm::SphericalSectorClearBtnClick},
 };
 
 }  // namespace
 
 TVolumeForm::TVolumeForm(Tcalculator1& owner) : NotebookForm(volumeNotebook(), owner, kPictures) {
   static_assert(std::size(kHandlers) == std::size(kPictures));
-  for (int page = 0; page < pageCount(); ++page) {
-    const NotebookButtons& buttons = notebook().pages[page].buttons;
-    const PageHandlers handlers = kHandlers[page];
-    setButtonHandler(buttons.clear, [this, handlers] { (this->*handlers.clear)(); });
-    setButtonHandler(buttons.solve, [this, handlers] { (this->*handlers.solve)(); });
-    setButtonHandler(buttons.help, [this] { CircularRingHelpBtnClick(); });
-  }
+  setPageHandlers(this, kHandlers, &TVolumeForm::CircularRingHelpBtnClick);
 }
 
 void TVolumeForm::CircularRingSolveBtnClick() {
