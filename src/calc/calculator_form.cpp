@@ -24,6 +24,7 @@
 #include "app/tape_pane.h"
 #include "calc/tape_file.h"
 #include "controls/color_button.h"
+#include "controls/qt_text.h"
 
 using namespace tivorum;
 
@@ -659,12 +660,12 @@ void Tcalculator1::FormClose() {
 // ---- Engine host ---------------------------------------------------------------
 
 void Tcalculator1::showErrorBox(std::string_view caption, std::string_view text) {
-  dialogs().message(this, QString::fromUtf8(caption.data(), caption.size()),
-                    QString::fromUtf8(text.data(), text.size()), BoxIcon::Error);
+  dialogs().message(this, QString::fromUtf8(caption.data(), caption.size()), qstr(text),
+                    BoxIcon::Error);
 }
 
 bool Tcalculator1::confirm(std::string_view text) {
-  return dialogs().confirm(this, "Confirm", QString::fromUtf8(text.data(), text.size()));
+  return dialogs().confirm(this, "Confirm", qstr(text));
 }
 
 void Tcalculator1::reportFault(std::string_view message) {

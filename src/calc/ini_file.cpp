@@ -10,6 +10,8 @@
 #include <system_error>
 #include <utility>
 
+#include "calc/file_write.h"
+
 namespace tivorum {
 
 namespace {
@@ -60,18 +62,6 @@ bool hasLineBreak(std::string_view s) {
 bool isBlankOrComment(std::string_view text) {
   std::string_view s = trimmed(text);
   return s.empty() || s.front() == ';';
-}
-
-bool writeAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
 }
 
 }  // namespace

@@ -7,21 +7,11 @@
 #include <cerrno>
 #include <system_error>
 
+#include "calc/file_write.h"
+
 namespace tivorum {
 
 namespace {
-
-bool writeAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
 
 // One pass through a large buffer keeps a tape of a million lines quick.
 bool writeLines(int fd, std::span<const std::string> lines) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "calc/numeric_key.h"
+#include "controls/qt_text.h"
 
 namespace tivorum {
 
@@ -171,7 +172,7 @@ std::string NumericEdit::valueText() const {
 }
 
 void NumericEdit::setResultText(std::string_view text) {
-  setResultText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  setResultText(qstr(text));
 }
 
 void NumericEdit::setResultText(const QString& text) {
@@ -246,7 +247,7 @@ void ResultField::changeEvent(QEvent* event) {
 }
 
 void ResultField::setResultText(std::string_view text) {
-  setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  setText(qstr(text));
 }
 
 }  // namespace tivorum

@@ -18,6 +18,7 @@
 #include "app/dialogs.h"
 #include "calc/calculator_form.h"
 #include "controls/color_button.h"
+#include "controls/dialog_keys.h"
 #include "controls/numeric_edit.h"
 #include "controls/shrink_close.h"
 #include "controls/spin_field.h"
@@ -298,19 +299,7 @@ void ModuleForm::closeEvent(QCloseEvent* event) {
 }
 
 void ModuleForm::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      // The window closes by its Close button or close box only.
-      event->accept();
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
-      event->accept();
-      return;
-    default:
-      QDialog::keyPressEvent(event);
-  }
+  if (!handleDialogKey(event, focusWidget())) QDialog::keyPressEvent(event);
 }
 
 }  // namespace tivorum

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/qt_text.h"
 #include "finance/module_solve.h"
 #include "finance/periods.h"
 #include "finance/window_data.h"
@@ -29,10 +30,6 @@ namespace tivorum {
 class NumericEdit;
 class ResultField;
 class SpinField;
-
-inline QString qstr(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A caption without the trailing colon and blanks: the accessible name of the
 // control it labels.

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "controls/qt_text.h"
 #include "controls/spin_field.h"
 #include "geometry/area.h"
 #include "geometry/area_pictures.h"
@@ -15,10 +16,6 @@
 using namespace tivorum;
 
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The window is given by its outer size; the frame and caption of a fixed
 // dialog take this much of it.
@@ -75,19 +72,19 @@ TAreaForm::TAreaForm(Tcalculator1& owner)
 
   const AreaSpinField& spin = area.polygonSpin;
   PolygonSpinPanel = new QFrame;
-  PolygonSpinPanel->setObjectName(qs(spin.panelName));
+  PolygonSpinPanel->setObjectName(qstr(spin.panelName));
   PolygonSpinPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   PolygonSpinPanel->setAutoFillBackground(true);
   QPalette grey = PolygonSpinPanel->palette();
   grey.setColor(QPalette::Window, QColor(192, 192, 192));
   PolygonSpinPanel->setPalette(grey);
-  PolygonSpinLabel = new QLabel(qs(spin.labelText), PolygonSpinPanel);
-  PolygonSpinLabel->setObjectName(qs(spin.labelName));
+  PolygonSpinLabel = new QLabel(qstr(spin.labelText), PolygonSpinPanel);
+  PolygonSpinLabel->setObjectName(qstr(spin.labelName));
   PolygonSpinEdit = new SpinField(spin.minimum, spin.maximum, spin.maxLength, PolygonSpinPanel);
-  PolygonSpinEdit->setObjectName(qs(spin.name));
+  PolygonSpinEdit->setObjectName(qstr(spin.name));
   PolygonSpinEdit->setValue(spin.initial);
   PolygonSpinEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  PolygonSpinEdit->setAccessibleName(qs(spin.labelText).remove(':'));
+  PolygonSpinEdit->setAccessibleName(qstr(spin.labelText).remove(':'));
   PolygonSpinLabel->setBuddy(PolygonSpinEdit);
   QPalette yellowOnBlack = PolygonSpinEdit->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -124,14 +121,14 @@ TAreaForm::TAreaForm(Tcalculator1& owner)
 }
 
 QGroupBox* TAreaForm::makeModeGroup(const AreaModeGroup& group, QButtonGroup*& items) {
-  auto* box = new QGroupBox(qs(group.caption));
-  box->setObjectName(qs(group.name));
+  auto* box = new QGroupBox(qstr(group.caption));
+  box->setObjectName(qstr(group.name));
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(8, 2, 8, 4);
   layout->setSpacing(0);
   items = new QButtonGroup(box);
   for (std::size_t i = 0; i < group.items.size(); ++i) {
-    auto* item = new QRadioButton(qs(group.items[i]), box);
+    auto* item = new QRadioButton(qstr(group.items[i]), box);
     items->addButton(item, static_cast<int>(i));
     layout->addWidget(item);
   }

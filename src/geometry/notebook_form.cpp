@@ -21,16 +21,14 @@
 
 #include "app/dialogs.h"
 #include "calc/calculator_form.h"
+#include "controls/dialog_keys.h"
 #include "controls/numeric_edit.h"
+#include "controls/qt_text.h"
 #include "geometry/notebook.h"
 
 namespace tivorum {
 
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Page layout, in pixels of the page.
 constexpr int kMargin = 8;
@@ -311,8 +309,8 @@ void drawHelpGlyph(QPainter& p) {
 
 QPushButton* makeButton(QWidget* page, std::string_view name, std::string_view caption,
                         GlyphDrawing glyph) {
-  auto* button = new QPushButton(qs(caption), page);
-  button->setObjectName(qs(name));
+  auto* button = new QPushButton(qstr(caption), page);
+  button->setObjectName(qstr(name));
   button->setIcon(QIcon(new GlyphEngine(glyph)));
   button->setIconSize(QSize(16, 16));
   // Enter in a field must not press a button behind the user's back.
@@ -324,7 +322,7 @@ QPushButton* makeButton(QWidget* page, std::string_view name, std::string_view c
 // text on the button face.
 QTextEdit* makeExplanation(QWidget* page, std::string_view name) {
   auto* pane = new QTextEdit(page);
-  pane->setObjectName(qs(name));
+  pane->setObjectName(qstr(name));
   pane->setReadOnly(true);
   pane->setEnabled(false);
   pane->setFrameShape(QFrame::NoFrame);
@@ -392,14 +390,14 @@ QFont NotebookForm::pageFont() {
 NotebookForm::NotebookForm(const Notebook& notebook, Tcalculator1& owner,
                            std::span<const PagePicture> pictures)
     : QDialog(&owner), notebook_(notebook), owner_(owner) {
-  setObjectName(qs(notebook.formName));
-  setWindowTitle(qs(notebook.caption));
+  setObjectName(qstr(notebook.formName));
+  setWindowTitle(qstr(notebook.caption));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(notebook.clientWidth, notebook.clientHeight);
 
   tabs_ = new RowTabWidget(notebook.tabsPerRow, this);
-  tabs_->setObjectName(qs(notebook.notebookName));
+  tabs_->setObjectName(qstr(notebook.notebookName));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tabs_);
@@ -420,12 +418,12 @@ NotebookForm::NotebookForm(const Notebook& notebook, Tcalculator1& owner,
     widget->setFont(pageFont());
     controls.widget = widget;
     controls.tabAnchor = previous;
-    tabs_->addTab(widget, qs(description.caption));
+    tabs_->addTab(widget, qstr(description.caption));
 
     if (index < pictures.size() && pictures[index].draw) {
       auto* picture = new ShapePicture(pictures[index].draw, widget);
-      picture->setObjectName(qs(pictures[index].name));
-      picture->setAccessibleName(qs(description.caption));
+      picture->setObjectName(qstr(pictures[index].name));
+      picture->setAccessibleName(qstr(description.caption));
       controls.pictures.push_back(picture);
     }
     for (const NotebookField& field : description.fields) {
@@ -433,14 +431,14 @@ NotebookForm::NotebookForm(const Notebook& notebook, Tcalculator1& owner,
       f.name = field.name;
       f.page = page;
       f.edit = new NumericEdit(widget);
-      f.edit->setObjectName(qs(field.name));
+      f.edit->setObjectName(qstr(field.name));
       f.edit->setMaxChars(field.maxLength);
       f.edit->setFont(pageFont());
-      f.label = new QLabel(qs(field.label), widget);
-      f.label->setObjectName(qs(field.name) + QStringLiteral("Label"));
+      f.label = new QLabel(qstr(field.label), widget);
+      f.label->setObjectName(qstr(field.name) + QStringLiteral("Label"));
       f.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       f.label->setBuddy(f.edit);
-      QString accessible = qs(field.label);
+      QString accessible = qstr(field.label);
       if (accessible.endsWith(QLatin1String(" ="))) accessible.chop(2);
       f.edit->setAccessibleName(accessible);
       controls.tabOrder.push_back(f.edit);
@@ -510,7 +508,7 @@ QLabel* NotebookForm::fieldLabel(std::string_view name) const {
 ShapePicture* NotebookForm::picture(std::string_view name) const {
   for (const PageControls& page : pages_) {
     for (ShapePicture* picture : page.pictures) {
-      if (picture->objectName() == qs(name)) return picture;
+      if (picture->objectName() == qstr(name)) return picture;
     }
   }
   return nullptr;
@@ -519,7 +517,7 @@ ShapePicture* NotebookForm::picture(std::string_view name) const {
 void NotebookForm::setExplanation(int page, std::span<const std::string_view> lines) {
   QTextEdit* pane = pages_.at(page).explanation;
   QStringList text;
-  for (std::string_view line : lines) text << qs(line);
+  for (std::string_view line : lines) text << qstr(line);
   pane->setPlainText(text.join('\n'));
   QTextCursor cursor(pane->document());
   cursor.select(QTextCursor::Document);
@@ -566,8 +564,8 @@ void NotebookForm::setTabStop(std::string_view fieldName, bool tabStop) {
 ShapePicture* NotebookForm::addPicture(int page, const PagePicture& picture) {
   PageControls& controls = pages_.at(page);
   auto* widget = new ShapePicture(picture.draw, controls.widget);
-  widget->setObjectName(qs(picture.name));
-  widget->setAccessibleName(qs(notebook_.pages[page].caption));
+  widget->setObjectName(qstr(picture.name));
+  widget->setAccessibleName(qstr(notebook_.pages[page].caption));
   widget->hide();
   controls.pictures.push_back(widget);
   layOutPage(page);
@@ -618,7 +616,7 @@ void NotebookForm::addPageExtra(int page, QWidget* extra, int height) {
 void NotebookForm::setButtonHandler(std::string_view buttonName, std::function<void()> handler) {
   for (const PageControls& page : pages_) {
     for (QPushButton* button : page.buttons) {
-      if (button->objectName() != qs(buttonName)) continue;
+      if (button->objectName() != qstr(buttonName)) continue;
       disconnect(button, &QPushButton::clicked, this, nullptr);
       connect(button, &QPushButton::clicked, this, std::move(handler));
       return;
@@ -694,7 +692,7 @@ void NotebookForm::SolveBtnClick(int page) {
   switch (outcome.end) {
     case SolveEnd::Normal:
       if (!outcome.information.empty()) {
-        dialogs().message(this, qs(kInformationBoxCaption), qs(outcome.information),
+        dialogs().message(this, qstr(kInformationBoxCaption), qstr(outcome.information),
                           BoxIcon::Information);
       }
       break;
@@ -714,7 +712,7 @@ void NotebookForm::ClearEmAll() {
 }
 
 void NotebookForm::ShowError(std::string_view shapeName) {
-  dialogs().message(this, qs(kShowErrorCaption), qs(showErrorMessage(notebook_, shapeName)),
+  dialogs().message(this, qstr(kShowErrorCaption), qstr(showErrorMessage(notebook_, shapeName)),
                     BoxIcon::Error);
   ClearEmAll();
 }
@@ -738,19 +736,7 @@ void NotebookForm::showEvent(QShowEvent* event) {
 }
 
 void NotebookForm::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Escape:
-      // Closing loses what was typed: only Close and the close box do that.
-      event->accept();
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) button->click();
-      event->accept();
-      return;
-    default:
-      QDialog::keyPressEvent(event);
-  }
+  if (!handleDialogKey(event, focusWidget())) QDialog::keyPressEvent(event);
 }
 
 }  // namespace tivorum

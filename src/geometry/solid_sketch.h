@@ -19,6 +19,13 @@
 namespace tivorum::sketch {
 
 inline constexpr double kSize = 150.0;  // the picture box, in drawing units
+inline constexpr double kDegree = 180.0 / std::numbers::pi;
+
+// The point of an axis-aligned ellipse at an angle in degrees.
+inline QPointF onEllipse(QPointF c, double rx, double ry, double degrees) {
+  const double t = degrees / kDegree;
+  return c + QPointF(rx * std::cos(t), ry * std::sin(t));
+}
 
 inline QPen edgePen() {
   QPen pen(Qt::black, 1.3);

@@ -11,16 +11,7 @@ namespace tivorum {
 
 using namespace sketch;
 
-namespace {
-
-constexpr double kDegree = 180.0 / std::numbers::pi;
-
-QPointF onEllipse(QPointF c, double rx, double ry, double degrees) {
-  const double t = degrees / kDegree;
-  return c + QPointF(rx * std::cos(t), ry * std::sin(t));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void drawConeSurface(QPainter& p) {
   paper(p);

@@ -12,13 +12,6 @@ using namespace sketch;
 
 namespace {
 
-constexpr double kDegree = 180.0 / std::numbers::pi;
-
-QPointF onEllipse(QPointF c, double rx, double ry, double degrees) {
-  const double t = degrees / kDegree;
-  return c + QPointF(rx * std::cos(t), ry * std::sin(t));
-}
-
 // Where the lines from a point on the axis, `d` below the centre of a flat
 // circle (negative: above it), touch the circle's outline: the angle of the
 // right-hand touching point.

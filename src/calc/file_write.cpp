@@ -1,0 +1,22 @@
+#include "calc/file_write.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+
+namespace tivorum {
+
+bool writeAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace tivorum
