@@ -256,15 +256,11 @@ void CalcEngine::ButPlusMinusClick() {
     endExponentEntry();
     std::string text = numberTextShown();
     text.erase(0, text.find_first_not_of(' '));
-    std::string negated;
-    if (!text.empty() && text[0] == '-') {
-      negated = text.substr(1);
-    } else if (!text.empty() && text[0] == '+') {
-      negated = "-" + text.substr(1);
-    } else {
-      negated = "-" + text;
-    }
-    negated.resize(std::min(negated.size(), kEntryLength));
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.erase(0, 1);
+    // The limit is on the digits: the sign never pushes out the last one.
+    text.resize(std::min(text.size(), kEntryLength));
+    const std::string negated = negative ? text : "-" + text;
     const Real v = parse(negated);
     // Digits typed next extend the signed number.
     EntryText = negated;
@@ -699,7 +695,12 @@ void CalcEngine::selectMemory(int n) {
       host_.reportFault(fault.what());
     }
     // Storing ends the entry, as on a desk calculator: the next digit starts
-    // a new number, while the stored one stays the operand.
+    // a new number, while the stored one stays the operand. That holds in
+    // exponent entry too, where a marker typed without digits is dropped.
+    if (ExponentEntry) {
+      display_ = numberTextShown();
+      ExponentEntry = false;
+    }
     EntryText = "0";
     freshEntry_ = true;
     return;

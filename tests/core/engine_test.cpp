@@ -96,7 +96,7 @@ class Keypad {
 };
 
 struct KeyCase {
-  const char* keys;
+  std::string keys;
   const char* display;
   Lines tape;
 };
@@ -151,6 +151,17 @@ TEST(EngineKeys, EightyTypedCharactersAtMost) {
   Keypad pad;
   pad.press(std::string(85, '1'));
   EXPECT_EQ(pad.engine.display(), "1.11111111111111E79");
+}
+
+TEST(EngineKeys, SignChangeOfAFullEntryKeepsEveryDigit) {
+  const std::string full = "1" + std::string(79, '0');
+  runCases({
+      {full + " +/-", "-1E79", {"= -1E79"}},
+      {full + " +/- +/-", "1E79", {"= -1E79", "= 1E79"}},
+      {std::string(80, '9') + " +/- + 1 =",
+       "-1E80",
+       {"= -1E80", "-1E80", "+", "1", "= -1E80"}},
+  });
 }
 
 TEST(EngineKeys, PercentUsesTheAccumulator) {
@@ -352,6 +363,13 @@ TEST(EngineKeys, ExponentEntry) {
       {"1 E+ 20 = E+ 5", "5", {"1E+20", "= 1E20"}},
       {"1 E+ 99999", "ERROR", {}},
       {"CE E+ CE 5", "5", {"Clear Entry", "All Clear"}},
+      // A completed store ends exponent entry as it ends any entry.
+      {"2 E+ 2 Sto 1 5", "5", {}},
+      {"2 E+ 2 Sto 1 Rec 1", "200", {}},
+      {"5 E+ Sto 3 7", "7", {}},
+      {"5 E+ Sto 3 Rec 3", "5", {}},
+      {"2 E+ 2 Sto 1 + 1 =", "201", {"2E+2", "+", "1", "= 201"}},
+      {"2 E- 1 Sto + 4 3 =", "3", {"3", "= 3"}},
   });
 }
 
