@@ -80,6 +80,18 @@ Ext Power(Ext b, Ext e) {
   return Ext(checkedResult(powl(base, exponent)));
 }
 
+Ext Growth(Ext i, Ext n) {
+  const Ext base = Ext(1) + i;
+  if (base <= Ext(0) || n == Ext(0)) return Power(base, n);
+  return Ext(checkedResult(expl(n.value() * log1pl(i.value()))));
+}
+
+Ext GrowthMinusOne(Ext i, Ext n) {
+  const Ext base = Ext(1) + i;
+  if (base <= Ext(0) || n == Ext(0)) return Power(base, n) - Ext(1);
+  return Ext(checkedResult(expm1l(n.value() * log1pl(i.value()))));
+}
+
 // ---- Text to number -------------------------------------------------------
 
 namespace {
@@ -190,17 +202,14 @@ void stripTrailingZeros(Decimal& d) {
   while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
 }
 
-}  // namespace
-
-std::string generalText(Real v, int precision, char decimalChar) {
-  Decimal d = expand18(v);
-  roundDigits(d, precision);
-  stripTrailingZeros(d);
+// The general layout of rounded digits: fixed notation for decimal exponents
+// -3..fixedUpTo, else "d.dddE-x".
+std::string generalLayout(const Decimal& d, int fixedUpTo, char decimalChar) {
   if (d.digits.empty()) return "0";
   std::string out = d.negative ? "-" : "";
   const int e = d.exponent;
   const int count = static_cast<int>(d.digits.size());
-  if (e >= -3 && e <= precision) {
+  if (e >= -3 && e <= fixedUpTo) {
     if (e > 0) {
       for (int i = 0; i < e; ++i) out += i < count ? d.digits[i] : '0';
       if (count > e) out += decimalChar + d.digits.substr(e);
@@ -216,6 +225,42 @@ std::string generalText(Real v, int precision, char decimalChar) {
     out += std::to_string(e - 1);
   }
   return out;
+}
+
+}  // namespace
+
+std::string generalText(Real v, int precision, char decimalChar) {
+  Decimal d = expand18(v);
+  roundDigits(d, precision);
+  stripTrailingZeros(d);
+  return generalLayout(d, precision, decimalChar);
+}
+
+std::string roundTripText(double v, char decimalChar) {
+  if (!std::isfinite(v)) return generalText(v, 15, decimalChar);
+  // Correctly rounded digits from to_chars, one more at a time, until the
+  // text comes back through this program's own reading (extended, then
+  // double), which is the reading that counts.
+  std::string text;
+  for (int digits = 1; digits <= 17; ++digits) {
+    Decimal d;
+    d.negative = std::signbit(v) && v != 0;
+    if (v != 0) {
+      char buf[64];
+      const auto res =
+          std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific,
+                        digits - 1);
+      const std::string s(buf, res.ptr);  // d.ddde+XX
+      const size_t e = s.find('e');
+      d.digits = s.substr(0, 1) + (e > 2 ? s.substr(2, e - 2) : "");
+      d.exponent = std::stoi(s.substr(e + 1)) + 1;
+      stripTrailingZeros(d);
+    }
+    text = generalLayout(d, 15, decimalChar);
+    Real back = 0;
+    if (tryTextToNumber(text, back, decimalChar) && static_cast<double>(back) == v) break;
+  }
+  return text;
 }
 
 std::string fixedText(Real v, int precision, int decimals, char decimalChar) {

@@ -84,6 +84,13 @@ bool IsWhole(Ext x);
 // (-1)^e; for other e an invalid operation.
 Ext Power(Ext b, Ext e);
 
+// Compound growth over n periods at the rate i per period: (1 + i)^n and
+// (1 + i)^n - 1. For i > -1 they go through log1p and exp/expm1, so a rate
+// too small to change 1 + i still counts; otherwise they are Power(1 + i, n)
+// with its faults. Overflow is the overflow fault.
+Ext Growth(Ext i, Ext n);
+Ext GrowthMinusOne(Ext i, Ext n);
+
 // Constants at extended precision.
 inline constexpr Real kPi = 3.14159265358979323851L;
 inline constexpr Real kHalfPi = 1.57079632679489661926L;
@@ -113,6 +120,11 @@ std::string generalText(Real v, int precision, char decimalChar = '.');
 // Fixed format: at most `precision` significant digits and `decimals`
 // decimals; more than `precision` integer digits falls back to generalText.
 std::string fixedText(Real v, int precision, int decimals, char decimalChar = '.');
+
+// The shortest text, at most 17 significant digits, that reads back through
+// textToNumber and a rounding to double as v itself; laid out as the general
+// format with 15 digits lays out its digits.
+std::string roundTripText(double v, char decimalChar = '.');
 
 // The engine's display formats: "%g" is general(15); "%15.2f" is fixed with
 // two decimals right-aligned in 15 characters (18 digits at most). Any other

@@ -48,7 +48,7 @@ void SolveAnnuity(const AnnuityInput& in, ModuleSolve& out, Tape& tape) {
               "You must enter values in the \"Future Value\" and \"Interest rate\" fields";
           return;
         }
-        writeAmount(Q::PresentValue, fv / Power(growth, m));
+        writeAmount(Q::PresentValue, fv / Growth(i, m));
         break;
       case Q::FutureValue:
         if (!isFilled(in.presentValue) || !isFilled(in.rate)) {
@@ -56,7 +56,7 @@ void SolveAnnuity(const AnnuityInput& in, ModuleSolve& out, Tape& tape) {
               "You must enter values in the \"Present Value\" and \"Interest rate\" fields";
           return;
         }
-        writeAmount(Q::FutureValue, pv * Power(growth, m));
+        writeAmount(Q::FutureValue, pv * Growth(i, m));
         break;
       case Q::InterestRate: {
         if (!isFilled(in.presentValue) || !isFilled(in.futureValue)) {
@@ -99,11 +99,11 @@ void SolveAnnuity(const AnnuityInput& in, ModuleSolve& out, Tape& tape) {
   }
   const bool due = in.type == AnnuityType::AnnuityDue;
   if (in.solveFor == Q::PresentValue) {
-    pv = payment * (Ext(1) - Power(growth, -m)) / i;
+    pv = payment * -GrowthMinusOne(i, -m) / i;
     if (due) pv = pv * growth;
     writeAmount(Q::PresentValue, pv);
   } else {
-    fv = payment * (Power(growth, m) - Ext(1)) / i;
+    fv = payment * GrowthMinusOne(i, m) / i;
     if (due) fv = fv * growth;
     writeAmount(Q::FutureValue, fv);
   }

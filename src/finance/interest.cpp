@@ -14,7 +14,7 @@ void SolveInterest(const InterestInput& in, ModuleSolve& out, Tape& tape) {
       return;
     }
     const Ext a = textToNumber(actual);
-    const Ext n = m * (Power(1 + a / 100, 1 / m) - 1) * 100;
+    const Ext n = m * GrowthMinusOne(a / 100, 1 / m) * 100;
     nominal =
         out.write(kNominalRate.name, n.value(), generalText(n.value(), 3), in.nominalRateMaxLength);
   } else {
@@ -23,7 +23,7 @@ void SolveInterest(const InterestInput& in, ModuleSolve& out, Tape& tape) {
       return;
     }
     const Ext n = textToNumber(nominal);
-    const Ext a = (Power(1 + n / 100 / m, m) - 1) * 100;
+    const Ext a = GrowthMinusOne(n / 100 / m, m) * 100;
     actual =
         out.write(kActualRate.name, a.value(), generalText(a.value(), 3), in.actualRateMaxLength);
   }

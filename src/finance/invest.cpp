@@ -49,8 +49,7 @@ void SolveInvestment(const InvestInput& in, ModuleSolve& out, Tape& tape) {
         out.message = "You must enter a value in the \"Target Amount\" field.";
         return;
       }
-      const Ext growth = Power(Ext(1) + i, n);
-      start = (target - amount * (growth - Ext(1)) / i) / growth;
+      start = (target - amount * GrowthMinusOne(i, n) / i) / Growth(i, n);
       startText =
           out.write(kStart.name, start.value(), amountText(start.value()), in.startMaxLength);
       break;
@@ -60,8 +59,7 @@ void SolveInvestment(const InvestInput& in, ModuleSolve& out, Tape& tape) {
         out.message = "You must enter a value in the \"Starting Amount\" field.";
         return;
       }
-      const Ext growth = Power(Ext(1) + i, n);
-      target = start * growth + amount * (growth - Ext(1)) / i;
+      target = start * Growth(i, n) + amount * GrowthMinusOne(i, n) / i;
       targetText =
           out.write(kTarget.name, target.value(), amountText(target.value()), in.targetMaxLength);
       break;
@@ -72,15 +70,14 @@ void SolveInvestment(const InvestInput& in, ModuleSolve& out, Tape& tape) {
             "You must enter values in the \"Starting Amount\" and \"Target Amount\" fields.";
         return;
       }
-      const Ext growth = Power(Ext(1) + i, n);
-      amount = (target - start * growth) / ((growth - Ext(1)) / i);
+      amount = (target - start * Growth(i, n)) / (GrowthMinusOne(i, n) / i);
       additionText =
           out.write(kAmount.name, amount.value(), amountText(amount.value()), in.amountMaxLength);
       break;
     }
   }
 
-  const Ext today = target / Power(Ext(1) + f, n);
+  const Ext today = target / Growth(f, n);
   const std::string futureText =
       out.write(kFuture.name, today.value(), amountText(today.value()), in.futureMaxLength);
 

@@ -27,8 +27,8 @@ std::optional<Ext> solvePeriodRate(Ext principal, Ext payment, Ext n) {
   try {
     for (int round = 0; round < kMaxRateRounds; ++round) {
       if (!rateInRange(x)) return std::nullopt;
-      const Ext f = Ext(1) - Power(Ext(1) + x, -n) - (principal / payment) * x;
-      const Ext d = (Power(Ext(1) + x, -n) - Ext(1)) / x + n * Power(Ext(1) + x, -n - Ext(1));
+      const Ext f = -GrowthMinusOne(x, -n) - (principal / payment) * x;
+      const Ext d = GrowthMinusOne(x, -n) / x + n * Growth(x, -n - Ext(1));
       const Ext step = f / d;
       x = x - step;
       if (Abs(step) < Ext(kRateTolerance)) {
@@ -44,7 +44,7 @@ std::optional<Ext> solvePeriodRate(Ext principal, Ext payment, Ext n) {
 
 // Present value of `count` payments A at rate i per period.
 Ext presentValue(Ext payment, Ext i, Ext count) {
-  return payment * (Ext(1) - Power(Ext(1) + i, -count)) / i;
+  return payment * -GrowthMinusOne(i, -count) / i;
 }
 
 std::string join(std::string_view a, std::string_view b) {
@@ -111,7 +111,7 @@ void SolveLoan(const LoanInput& in, ModuleSolve& out, Tape& tape) {
         out.message = "You must enter values in the \"Interest Rate\" and \"Principal\" fields";
         return;
       }
-      payment = principal / ((Ext(1) - Power(Ext(1) + i, -N)) / i);
+      payment = principal / (-GrowthMinusOne(i, -N) / i);
       paymentText = out.write(kPayment.name, payment.value(), amountText(payment.value()),
                               in.paymentMaxLength);
       break;
@@ -136,7 +136,7 @@ void SolveLoan(const LoanInput& in, ModuleSolve& out, Tape& tape) {
   Ext interestPart(0);
   Ext principalPart(0);
   if (k > 0) {
-    interestPart = payment * (Ext(1) - Power(Ext(1) + i, K - Ext(1) - N));
+    interestPart = payment * -GrowthMinusOne(i, K - Ext(1) - N);
     principalPart = payment - interestPart;
   }
   auto show = [&out](std::string_view name, Ext v) {

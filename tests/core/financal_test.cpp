@@ -136,6 +136,16 @@ TEST(SolveAnnuity, WritesOnlyTheSolvedField) {
        "AFVEnter", "3717.24"},
       {"AD PV daily", annuity(T::AnnuityDue, Q::PresentValue, kDay360, "", "", "3.6", "10"),
        "APVEnter", "3536.15"},
+      // Rates too small to change 1 + i in extended precision still count.
+      {"OA FV tiny rate",
+       annuity(T::OrdinaryAnnuity, Q::FutureValue, kDay365, "", "", "0.00000000001", "100"),
+       "AFVEnter", "36500.00"},
+      {"OA PV tiny rate",
+       annuity(T::OrdinaryAnnuity, Q::PresentValue, kDay365, "", "", "0.00000000001", "100"),
+       "APVEnter", "36500.00"},
+      {"AD FV tiny rate",
+       annuity(T::AnnuityDue, Q::FutureValue, kDay365, "", "", "1E-20", "100"), "AFVEnter",
+       "36500.00"},
   };
   for (const SolvedCase& c : cases) {
     SCOPED_TRACE(c.what);

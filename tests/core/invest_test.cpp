@@ -113,6 +113,19 @@ TEST(SolveInvestment, WritesTheSolvedAmountAndTodaysValue) {
       {"a century",
        invest(S::TargetAmount, "100", "", "10", "12", 100, kSemiAnnually, "0", "4"),
        {{"TargetEnter", "30700074.37"}, {"FutureShow", "584931.59"}}},
+      // Returns too small to change 1 + i in extended precision still count.
+      {"target, tiny return",
+       invest(S::TargetAmount, "1", "", "100", "0.0000000000001", 100, kSemiWeekly),
+       {{"TargetEnter", "1040001.00"}, {"FutureShow", "1040001.00"}}},
+      {"start, tiny return",
+       invest(S::StartingAmount, "", "1040001", "100", "0.0000000000001", 100, kSemiWeekly),
+       {{"StartEnter", "1.00"}, {"FutureShow", "1040001.00"}}},
+      {"periodic, tiny return",
+       invest(S::PeriodicAmount, "1", "866633", "0", "0.000000000000000000001", 100, kSemiWeekly),
+       {{"AmountEnter", "83.33"}, {"FutureShow", "866633.00"}}},
+      {"tiny inflation",
+       invest(S::TargetAmount, "1", "", "100", "0.0000000000001", 100, kSemiWeekly, "0", "1E-19"),
+       {{"TargetEnter", "1040001.00"}, {"FutureShow", "1040001.00"}}},
   };
   for (const SolvedCase& c : cases) {
     SCOPED_TRACE(c.what);

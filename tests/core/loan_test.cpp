@@ -176,6 +176,13 @@ TEST(SolveLoan, AgreesWithTheAnnuityFormula) {
               balance("818.62", "218.62", "218.62", "181.38"))},
       {"down", loan("30000", "6", "500", kMonthly, 48, 10, LoanSolveFor::DownPayment),
        concat({{"DownPayEnter", "8709.84"}}, balance("17264.93", "974.77", "88.38", "411.62"))},
+      // Rates too small to change 1 + i in extended precision still count.
+      {"tiny rate", loan("1000", "1E-15", "", kMonthly, 12, 6, LoanSolveFor::Payment),
+       concat({{"DownPayEnter", "0.00"}, {"LoanPayEnter", "83.33"}},
+              balance("500.00", "0.00", "0.00", "83.33"))},
+      {"tiny rate, principal", loan("", "1E-12", "100", kMonthly, 360, 100, LoanSolveFor::Principal),
+       concat({{"DownPayEnter", "0.00"}, {"LoanPrinEnter", "36000.00"}},
+              balance("26000.00", "0.00", "0.00", "100.00"))},
   };
   for (const ReferenceCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 using namespace tivorum;
@@ -237,6 +239,105 @@ TEST(Power, FollowsTheSharedRules) {
         << c.base << "^" << c.exponent;
   }
   EXPECT_EQ(generalText(Power(Ext(27), Ext(1) / Ext(3)).value(), 15), "3");
+}
+
+TEST(Growth, TinyRatesStillCount) {
+  // (1 + i)^n - 1 is about n i when n i is small; 1 + i itself rounds to 1.
+  const struct {
+    Real rate, periods;
+  } cases[] = {
+      {1e-15L, 12}, {1e-21L, 10400}, {2.7e-16L, 365}, {-1e-19L, 60}, {3e-25L, -12},
+  };
+  for (const auto& c : cases) {
+    const Real expected = c.periods * c.rate * (1 + (c.periods - 1) * c.rate / 2);
+    const Real minusOne = GrowthMinusOne(Ext(c.rate), Ext(c.periods)).value();
+    EXPECT_LT(fabsl(minusOne / expected - 1), 1e-15L) << c.rate << " over " << c.periods;
+    EXPECT_EQ(Growth(Ext(c.rate), Ext(c.periods)).value(), 1 + minusOne) << c.rate;
+  }
+}
+
+TEST(Growth, OrdinaryRatesAgreeWithThePower) {
+  const struct {
+    Real rate, periods;
+  } cases[] = {
+      {0.1L, 1}, {0.01L, 12}, {0.085L / 12, 36}, {0.05L / 365, 365}, {0.08L, -10},
+      {-0.5L, 3}, {2, 0.5L}, {0.07L / 104, 10400}, {0.3L, 1.0L / 12},
+  };
+  for (const auto& c : cases) {
+    const Real power = Power(Ext(1) + Ext(c.rate), Ext(c.periods)).value();
+    // The power itself is off by about n ulps of 1 + i.
+    EXPECT_LT(fabsl(Growth(Ext(c.rate), Ext(c.periods)).value() / power - 1), 1e-15L) << c.rate;
+    EXPECT_LT(fabsl(GrowthMinusOne(Ext(c.rate), Ext(c.periods)).value() / (power - 1) - 1),
+              1e-14L)
+        << c.rate;
+  }
+  EXPECT_EQ(Growth(Ext(0), Ext(12)).value(), 1);
+  EXPECT_EQ(GrowthMinusOne(Ext(0), Ext(12)).value(), 0);
+  EXPECT_EQ(Growth(Ext(-3), Ext(0)).value(), 1);
+}
+
+TEST(Growth, KeepsThePowersFaults) {
+  const struct {
+    void (*op)();
+    FaultKind kind;
+  } cases[] = {
+      {[] { (void)Growth(Ext(-1), Ext(-1)); }, FaultKind::DivisionByZero},
+      {[] { (void)GrowthMinusOne(Ext(-1), Ext(-12)); }, FaultKind::DivisionByZero},
+      {[] { (void)Growth(Ext(-3), Ext(0.5L)); }, FaultKind::InvalidOperation},
+      {[] { (void)GrowthMinusOne(Ext(-3), Ext(1.0L / 12)); }, FaultKind::InvalidOperation},
+      {[] { (void)Growth(Ext(9), Ext(5000)); }, FaultKind::Overflow},
+      {[] { (void)GrowthMinusOne(Ext(1e300L), Ext(20)); }, FaultKind::Overflow},
+      {[] { (void)Growth(Ext(1e4932L), Ext(2)); }, FaultKind::Overflow},
+  };
+  for (const auto& c : cases) EXPECT_EQ(faultOf(c.op), c.kind);
+  EXPECT_EQ(Growth(Ext(-1), Ext(3)).value(), 0);
+  EXPECT_EQ(Growth(Ext(-3), Ext(3)).value(), -8);
+}
+
+TEST(RoundTripText, ShortestTextThatReadsBack) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {
+      {0, "0"},
+      {0.1, "0.1"},
+      {-2.5, "-2.5"},
+      {0.1234567890123456789, "0.12345678901234568"},
+      {2.0 / 3.0, "0.6666666666666666"},
+      {1.7976931348623157e308, "1.7976931348623157E308"},
+      {4.9406564584124654e-324, "5E-324"},
+      {0.000005, "5E-6"},
+      {0.000516, "0.000516"},
+      {123456789012345.0, "123456789012345"},
+      {1234567890123456.0, "1.234567890123456E15"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(roundTripText(c.value), c.text) << c.text;
+    EXPECT_EQ(roundTripText(c.value, ','), [&] {
+      std::string t = c.text;
+      for (char& ch : t) ch = ch == '.' ? ',' : ch;
+      return t;
+    }()) << c.text;
+  }
+}
+
+TEST(RoundTripText, EveryDoubleReadsBackInSeventeenDigitsAtMost) {
+  uint64_t bits = 0x9E3779B97F4A7C15ull;
+  for (int n = 0; n < 20000; ++n) {
+    bits ^= bits << 13;
+    bits ^= bits >> 7;
+    bits ^= bits << 17;
+    double v = 0;
+    std::memcpy(&v, &bits, sizeof v);
+    if (!std::isfinite(v)) continue;
+    const std::string text = roundTripText(v);
+    EXPECT_EQ(static_cast<double>(textToNumber(text)), v) << text;
+    std::string digits;
+    for (char ch : text.substr(0, text.find('E'))) {
+      if (ch >= '0' && ch <= '9' && (ch != '0' || !digits.empty())) digits += ch;
+    }
+    EXPECT_LE(digits.size(), 17u) << text;
+  }
 }
 
 TEST(FieldText, KeepsFittingTextsAndCutsOnlyDecimals) {
