@@ -14,7 +14,7 @@ std::string factorText(double factor) {
   std::string text = fixedText(factor, 10, 5);
   Real back = 0;
   if (tryTextToNumber(text, back) && static_cast<double>(back) == factor) return text;
-  return generalText(factor, 15);
+  return roundTripText(factor);
 }
 
 void storeFactor(CurrencyFactors& factors, int position, std::string_view text) {

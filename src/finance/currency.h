@@ -60,8 +60,9 @@ inline constexpr ButtonData kHelpButton{"HelpButton", kHelpCaption, kHelpHint};
 void makeFactorsPositive(CurrencyFactors& factors);
 
 // The factor field's text: fixed(10,5) when that reads back as the same
-// factor, else the general text with 15 digits, so a typed factor such as
-// 0.000516 is never rounded away.
+// factor, else the shortest text that does, so leaving the field, Solve and
+// Save keep the very factor the file or the user gave (0.000516 is never
+// rounded away, and the largest double never shows beyond the range).
 std::string factorText(double factor);
 
 // CurFactorExit: the field's text stored as a double at `position`, as typed

@@ -44,13 +44,20 @@ TEST(FactorText, FiveDecimalsUnlessThatLosesTheFactor) {
       {12345.678901, "12345.678901"},
       {123456.123456, "123456.123456"},
       {99999.999999, "99999.999999"},
-      {2.0 / 3.0, "0.666666666666667"},
+      {2.0 / 3.0, "0.6666666666666666"},
       {1e-300, "1E-300"},
+      {0.1234567890123456789, "0.12345678901234568"},
+      {1.7976931348623157e308, "1.7976931348623157E308"},
+      {4.9406564584124654e-324, "5E-324"},
       // fixed(10,5) falls back to 10 digits here, which lose the last one.
       {12345678901.0, "12345678901"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(factorText(c.factor), c.text) << c.factor;
+    // Leaving the field stores the very factor that was shown.
+    CurrencyFactors f = allOnes();
+    storeFactor(f, 5, factorText(c.factor));
+    EXPECT_EQ(f[5], c.factor) << c.text;
   }
 }
 
