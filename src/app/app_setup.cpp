@@ -14,7 +14,7 @@ namespace tivorum {
 void setUpApplication(QApplication& app) {
   setApplicationTitle("Tivoru");
   app.setApplicationName("tivorum");
-  app.setApplicationVersion("5.6");
+  app.setApplicationVersion(TIVORUM_VERSION);
   app.setDesktopFileName("tivorum");
   // Liberation Sans has Arial's metrics, so the captions fit their keys.
   QFont::insertSubstitution("Arial", "Liberation Sans");

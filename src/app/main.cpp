@@ -1,10 +1,20 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "app/app_setup.h"
+#include "app/command_line.h"
 #include "app/help_form.h"
 #include "calc/calculator_form.h"
 
 int main(int argc, char** argv) {
+  // Before QApplication, which needs a display.
+  const tivorum::CommandLine commandLine = tivorum::readCommandLine(argc, argv);
+  if (commandLine.action != tivorum::CommandLine::Action::Run) {
+    std::FILE* out = commandLine.status == 0 ? stdout : stderr;
+    std::fputs(commandLine.text.c_str(), out);
+    return commandLine.status;
+  }
+
   QApplication app(argc, argv);
   tivorum::setUpApplication(app);
   Tcalculator1 calculator(tivorum::programPaths());
