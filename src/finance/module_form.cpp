@@ -238,6 +238,20 @@ void ModuleForm::setTabOrders(std::initializer_list<QWidget*> controls) {
   }
 }
 
+void ModuleForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (opened_) return;
+  opened_ = true;
+  for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+    auto* edit = qobject_cast<NumericEdit*>(w);
+    if (edit && edit->isVisibleTo(this) && edit->isEnabled() &&
+        (edit->focusPolicy() & Qt::TabFocus)) {
+      edit->setFocus(Qt::OtherFocusReason);
+      break;
+    }
+  }
+}
+
 void ModuleForm::onEnter(QWidget* control, std::function<void()> handler) {
   control->installEventFilter(this);
   focusHandlers_.push_back({control, true, std::move(handler)});

@@ -98,6 +98,9 @@ class ModuleForm : public QDialog {
   // Writes one solve's recorded texts and spin values into the controls.
   void applyWrites(const ModuleSolve& result);
 
+  // The first showing puts the caret in the first entry field of the tab
+  // order, so the first typed digit is not lost on a radio group.
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +114,7 @@ class ModuleForm : public QDialog {
 
   Tcalculator1& owner_;
   std::vector<FocusHandler> focusHandlers_;
+  bool opened_ = false;
 };
 
 }  // namespace tivorum
