@@ -8,6 +8,7 @@
 
 #include "app/dialogs.h"
 #include "calc/help_file.h"
+#include "controls/accelerator_style.h"
 
 namespace tivorum {
 
@@ -18,6 +19,8 @@ void setUpApplication(QApplication& app) {
   app.setDesktopFileName("tivorum");
   // Liberation Sans has Arial's metrics, so the captions fit their keys.
   QFont::insertSubstitution("Arial", "Liberation Sans");
+  // Standard buttons underline their accelerator as the keypad's keys do.
+  app.setStyle(new AcceleratorStyle);
 }
 
 namespace {

@@ -49,6 +49,17 @@ QChar acceleratorChar(const QString& caption) {
   return caption.at(amp + 1);
 }
 
+QRect acceleratorUnderline(const QFontMetrics& fm, const QString& shown, qsizetype index, int left,
+                           int baseline) {
+  const int from = left + fm.horizontalAdvance(shown.left(index));
+  const int to = left + fm.horizontalAdvance(shown.left(index + 1));
+  const int thickness = std::max(1, fm.lineWidth());
+  int top = baseline + std::max(1, fm.underlinePos());
+  const QRect ink = fm.tightBoundingRect(shown.mid(index, 1));
+  if (!ink.isEmpty()) top = std::max(top, baseline + ink.bottom() + 2);
+  return QRect(from, top, to - from, thickness);
+}
+
 namespace {
 
 bool sameLetter(QChar a, QChar b) {
@@ -301,12 +312,9 @@ void TColorButton::paintEvent(QPaintEvent*) {
   else if (state_ == StateDisabled)
     state_ = StateUp;
 
-  int w = width(), h = height();
-  if (style_.contains(bsAutoSize) && hasPicture()) {
-    w = pictureSize_.width() + 2 * bevelSize_;
-    h = pictureSize_.height() + 2 * bevelSize_;
-    if (size() != QSize(w, h)) resize(w, h);
-  }
+  // Auto-sizing happens when the picture, bevel or style changes, never
+  // while painting.
+  const int w = width(), h = height();
 
   QPainter p(this);
   p.fillRect(QRect(0, 0, w, h), color_);
@@ -376,11 +384,8 @@ void TColorButton::paintEvent(QPaintEvent*) {
   p.drawText(x, y + fm.ascent(), shown);
 
   const qsizetype amp = caption_.indexOf(QLatin1Char('&'));
-  if (amp >= 0 && amp < shown.size() && style_.contains(bsShowKey)) {
-    const int from = x + fm.horizontalAdvance(shown.left(amp));
-    const int to = x + fm.horizontalAdvance(shown.left(amp + 1));
-    p.fillRect(QRect(from, y + fm.height(), to - from, 1), fontColor_);
-  }
+  if (amp >= 0 && amp < shown.size() && style_.contains(bsShowKey))
+    p.fillRect(acceleratorUnderline(fm, shown, amp, x, y + fm.ascent()), fontColor_);
 }
 
 void TColorButton::mousePressEvent(QMouseEvent* event) {
@@ -466,6 +471,12 @@ void TColorButton::focusOutEvent(QFocusEvent* event) {
   if (state_ == StatePressed && !mouseDown_) state_ = StateUp;
   update();
   QWidget::focusOutEvent(event);
+}
+
+void TColorButton::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // An auto-sized button keeps the size of its picture.
+  applyAutoSize();
 }
 
 void TColorButton::changeEvent(QEvent* event) {

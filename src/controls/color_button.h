@@ -5,10 +5,13 @@
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 #include <initializer_list>
+
+class QFontMetrics;
 
 namespace tivorum {
 
@@ -64,6 +67,13 @@ QString shownCaption(const QString& caption);
 // The accelerator character of a caption (the one after its first "&"), or a
 // null QChar when it has none.
 QChar acceleratorChar(const QString& caption);
+
+// The accelerator underline under the character at `index` of `shown`, drawn
+// from `left` on the baseline `baseline`: as wide as the character, where the
+// font puts its underline and as thick, but at least one clear pixel row
+// below the character's ink, so it never joins a stem or a descender.
+QRect acceleratorUnderline(const QFontMetrics& fm, const QString& shown, qsizetype index, int left,
+                           int baseline);
 
 // Offers a typed character to the keys of `window` in control order (children
 // before later siblings' children, depth first): the first enabled colour
@@ -170,6 +180,7 @@ class TColorButton : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
 
  private:

@@ -8,10 +8,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
+#include <string>
 
 using namespace tivorum;
 
@@ -45,6 +48,46 @@ bool contains(const QImage& img, const QColor& c) {
       if (img.pixel(x, y) == c.rgb()) return true;
   return false;
 }
+
+bool rowIs(const QImage& img, int x0, int x1, int y, const QColor& c) {
+  for (int x = x0; x < x1; ++x)
+    if (img.pixel(x, y) != c.rgb()) return false;
+  return true;
+}
+
+// Checks the accelerator underline of the character drawn over [x0, x1) on
+// `baseline`: one solid line in `ink`, exactly that wide, as high as the
+// font's underline place allows while a blank row separates it from every
+// pixel of the letters above. Returns its row.
+int expectClearUnderline(const QImage& img, int x0, int x1, int baseline, const QFontMetrics& fm,
+                         const QColor& ink, const QColor& face) {
+  int row = -1;
+  for (int y = baseline; y < img.height() && row < 0; ++y)
+    if (rowIs(img, x0, x1, y, ink)) row = y;
+  EXPECT_GE(row, 0) << "no underline";
+  if (row < 0) return row;
+  int expected = baseline + std::max(1, fm.underlinePos());
+  while (!rowIs(img, x0, x1, expected - 1, face)) ++expected;
+  EXPECT_EQ(row, expected);
+  EXPECT_NE(QColor(img.pixel(x0 - 1, row)), ink);
+  EXPECT_NE(QColor(img.pixel(x1, row)), ink);
+  for (int t = 0; t < std::max(1, fm.lineWidth()); ++t)
+    EXPECT_TRUE(rowIs(img, x0, x1, row + t, ink));
+  return row;
+}
+
+// Records any resize of the watched widget.
+class ResizeWatch : public QObject {
+ public:
+  ResizeWatch(QObject* parent, QSize* seen) : QObject(parent), seen_(seen) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) *seen_ = static_cast<QResizeEvent*>(event)->size();
+    return false;
+  }
+
+ private:
+  QSize* seen_;
+};
 
 void giveFocus(TColorButton& b) {
   QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
@@ -313,7 +356,7 @@ TEST(ColorButton, CaptionPlacementByAlignment) {
   f.setPixelSize(12);
   const QFontMetrics fm(f);
   const int tw = fm.horizontalAdvance("Sto"), th = fm.height();
-  // d = 4 on a 75 x 25 button; the underline of "S" marks x and y.
+  // d = 4 on a 75 x 25 button; the underline of "S" marks x and the baseline.
   struct Case {
     TAlignment alignment;
     int x, y;
@@ -324,18 +367,44 @@ TEST(ColorButton, CaptionPlacementByAlignment) {
       {alBottomRight, 75 - 4 - tw, 25 - 4 - th},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.alignment);
     TColorButton b("&Sto");
     b.setFont(f);
     b.setColor(Qt::white);
     b.setFontColor(Qt::black);
     b.setAlignment(c.alignment);
     const QImage img = render(b);
-    const int sw = fm.horizontalAdvance("S");
-    const int row = c.y + th;
-    for (int x = c.x; x < c.x + sw; ++x)
-      EXPECT_EQ(pixel(img, x, row), QColor(Qt::black)) << c.alignment << " x " << x;
-    EXPECT_EQ(pixel(img, c.x - 1, row), QColor(Qt::white)) << c.alignment;
-    EXPECT_EQ(pixel(img, c.x + sw, row), QColor(Qt::white)) << c.alignment;
+    expectClearUnderline(img, c.x, c.x + fm.horizontalAdvance("S"), c.y + fm.ascent(), fm,
+                         Qt::black, Qt::white);
+  }
+}
+
+TEST(ColorButton, UnderlineClearsStemsAndDescenders) {
+  // "i" and "y" are where a line at the baseline would read as "j" or
+  // strike the tail.
+  const struct {
+    const char* caption;
+    const char* before;
+    const char* letter;
+  } cases[] = {{"Pr&int", "Pr", "i"}, {"Cop&y", "Cop", "y"}, {"&Sto", "", "S"}};
+  for (int size : {11, 13, 16, 26}) {
+    QFont f("Liberation Sans");
+    f.setPixelSize(size);
+    const QFontMetrics fm(f);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.caption) + " at " + std::to_string(size));
+      TColorButton b(c.caption);
+      b.resize(120, 60);
+      b.setFont(f);
+      b.setColor(Qt::white);
+      b.setFontColor(Qt::black);
+      b.setAlignment(alTopLeft);
+      const QImage img = render(b);
+      const int x = 4 + fm.horizontalAdvance(c.before);
+      const int to = 4 + fm.horizontalAdvance(QString(c.before) + c.letter);
+      const int row = expectClearUnderline(img, x, to, 4 + fm.ascent(), fm, Qt::black, Qt::white);
+      EXPECT_LT(row, 60);
+    }
   }
 }
 
@@ -344,7 +413,8 @@ TEST(ColorButton, UnderlineOnlyWithShowKey) {
   f.setPixelSize(12);
   const QFontMetrics fm(f);
   const int tw = fm.horizontalAdvance("Sto"), th = fm.height();
-  const int x = (75 - 8 - tw) / 2 + 4, y = (25 - 8 - th) / 2 + 4;
+  const int x = (75 - 8 - tw) / 2 + 4, baseline = (25 - 8 - th) / 2 + 4 + fm.ascent();
+  const int sw = fm.horizontalAdvance("S");
   for (bool showKey : {true, false}) {
     TColorButton b("&Sto");
     b.setFont(f);
@@ -352,12 +422,30 @@ TEST(ColorButton, UnderlineOnlyWithShowKey) {
     b.setFontColor(Qt::black);
     b.setButtonStyle(showKey ? TButtonStyles{bsCenter, bsShowKey} : TButtonStyles{bsCenter});
     const QImage img = render(b);
-    int dark = 0;
-    for (int px = 0; px < 75; ++px)
-      if (pixel(img, px, y + th) == QColor(Qt::black)) ++dark;
-    EXPECT_EQ(dark, showKey ? fm.horizontalAdvance("S") : 0) << showKey;
-    EXPECT_EQ(pixel(img, x, y + th), showKey ? QColor(Qt::black) : QColor(Qt::white));
+    int lines = 0;
+    for (int y = baseline; y < 25; ++y) lines += rowIs(img, x, x + sw, y, Qt::black);
+    EXPECT_EQ(lines, showKey ? std::max(1, fm.lineWidth()) : 0) << showKey;
   }
+}
+
+TEST(ColorButton, PaintingNeverResizes) {
+  QPixmap pic(30, 20);
+  pic.fill(Qt::blue);
+  Shown s;
+  TColorButton& b = *s.button;
+  b.setButtonStyle({bsAutoSize, bsCenter});
+  b.setPicture(pic);
+  EXPECT_EQ(b.size(), QSize(34, 24));
+  // Set from outside, the size snaps back to the picture's at once, not at
+  // the next paint.
+  b.resize(80, 40);
+  EXPECT_EQ(b.size(), QSize(34, 24));
+  QSize seen;
+  b.installEventFilter(new ResizeWatch(&b, &seen));
+  b.repaint();
+  render(b);
+  EXPECT_FALSE(seen.isValid());
+  EXPECT_EQ(b.size(), QSize(34, 24));
 }
 
 TEST(ColorButton, ClickOnReleaseOverTheButtonOnly) {
