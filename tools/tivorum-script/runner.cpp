@@ -408,6 +408,7 @@ void ScriptRunner::choose(QWidget* control, const QString& item) {
     if (index < 0 || index >= combo->count())
       fail("no item " + item.toStdString() + " in " + control->objectName().toStdString());
     if (blockedByModal(control) || !combo->isEnabled()) return;
+    focusAsClick(combo);
     combo->setCurrentIndex(index);
     emit combo->activated(index);
     emit combo->textActivated(combo->itemText(index));
@@ -419,6 +420,7 @@ void ScriptRunner::choose(QWidget* control, const QString& item) {
     if (index < 0 || index >= notebook->count())
       fail("no item " + item.toStdString() + " in " + control->objectName().toStdString());
     if (blockedByModal(control) || !notebook->isTabEnabled(index)) return;
+    focusAsClick(notebook->tabBar());
     emit notebook->tabBar()->tabBarClicked(index);
     notebook->setCurrentIndex(index);
     return;
@@ -437,7 +439,15 @@ void ScriptRunner::choose(QWidget* control, const QString& item) {
   if (index < 0 || index >= items.size())
     fail("no item " + item.toStdString() + " in " + control->objectName().toStdString());
   if (blockedByModal(control) || !items[index]->isEnabled()) return;
+  focusAsClick(items[index]);
   items[index]->click();
+}
+
+void ScriptRunner::focusAsClick(QWidget* control) {
+  QWidget* window = control->window();
+  if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+  if (control->isEnabled() && (control->focusPolicy() & Qt::ClickFocus) && !control->hasFocus())
+    control->setFocus(Qt::MouseFocusReason);
 }
 
 void ScriptRunner::spin(QWidget* control, const QString& number) {
@@ -454,12 +464,16 @@ void ScriptRunner::spin(QWidget* control, const QString& number) {
 }
 
 void ScriptRunner::printValue(const QString& name, QWidget* control) {
+  // A window, a panel and a picture show no value of their own.
+  auto* label = qobject_cast<QLabel*>(control);
+  if (control->isWindow() || (label && label->text().isEmpty() && !label->pixmap().isNull()))
+    fail(name.toStdString() + " has nothing to print");
   QString value;
   if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     value = edit->text();
   } else if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(control)) {
     value = spinBox->text().trimmed();
-  } else if (auto* label = qobject_cast<QLabel*>(control)) {
+  } else if (label) {
     value = label->text();
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
     value = combo->currentIndex() < 0 ? QString() : combo->currentText();

@@ -54,6 +54,8 @@ class ScriptRunner : public QObject, public Dialogs {
   void typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void setText(QWidget* control, const QString& text);
   void choose(QWidget* control, const QString& item);
+  // The focus a mouse press gives a control that takes focus by clicks.
+  void focusAsClick(QWidget* control);
   void spin(QWidget* control, const QString& number);
   void printValue(const QString& name, QWidget* control);
   void printFile(const QString& name);
