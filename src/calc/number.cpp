@@ -247,9 +247,8 @@ std::string roundTripText(double v, char decimalChar) {
     d.negative = std::signbit(v) && v != 0;
     if (v != 0) {
       char buf[64];
-      const auto res =
-          std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific,
-                        digits - 1);
+      const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v),
+                                     std::chars_format::scientific, digits - 1);
       const std::string s(buf, res.ptr);  // d.ddde+XX
       const size_t e = s.find('e');
       d.digits = s.substr(0, 1) + (e > 2 ? s.substr(2, e - 2) : "");

@@ -158,9 +158,7 @@ TEST(EngineKeys, SignChangeOfAFullEntryKeepsEveryDigit) {
   runCases({
       {full + " +/-", "-1E79", {"= -1E79"}},
       {full + " +/- +/-", "1E79", {"= -1E79", "= 1E79"}},
-      {std::string(80, '9') + " +/- + 1 =",
-       "-1E80",
-       {"= -1E80", "-1E80", "+", "1", "= -1E80"}},
+      {std::string(80, '9') + " +/- + 1 =", "-1E80", {"= -1E80", "-1E80", "+", "1", "= -1E80"}},
   });
 }
 

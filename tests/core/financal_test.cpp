@@ -143,9 +143,8 @@ TEST(SolveAnnuity, WritesOnlyTheSolvedField) {
       {"OA PV tiny rate",
        annuity(T::OrdinaryAnnuity, Q::PresentValue, kDay365, "", "", "0.00000000001", "100"),
        "APVEnter", "36500.00"},
-      {"AD FV tiny rate",
-       annuity(T::AnnuityDue, Q::FutureValue, kDay365, "", "", "1E-20", "100"), "AFVEnter",
-       "36500.00"},
+      {"AD FV tiny rate", annuity(T::AnnuityDue, Q::FutureValue, kDay365, "", "", "1E-20", "100"),
+       "AFVEnter", "36500.00"},
   };
   for (const SolvedCase& c : cases) {
     SCOPED_TRACE(c.what);

@@ -57,6 +57,10 @@ TEST(SolveInterest, ConvertsInThreeSignificantDigits) {
       {"Monthly", InterestSolveFor::ActualRate, "1000", "1.44E5"},
       // A pasted -100 gives a zero base: the nominal rate is -m * 100.
       {"Monthly", InterestSolveFor::NominalRate, "-100", "-1.2E3"},
+      // Rates too small to change 1 + i at extended precision still count.
+      {"Monthly", InterestSolveFor::ActualRate, "1E-15", "1E-15"},
+      {"Day (365)", InterestSolveFor::ActualRate, "2.5E-14", "2.5E-14"},
+      {"Weekly", InterestSolveFor::NominalRate, "3E-15", "3E-15"},
   };
   for (const RateCase& c : cases) {
     SCOPED_TRACE(std::string(c.period) + " " + c.given);

@@ -180,7 +180,8 @@ TEST(SolveLoan, AgreesWithTheAnnuityFormula) {
       {"tiny rate", loan("1000", "1E-15", "", kMonthly, 12, 6, LoanSolveFor::Payment),
        concat({{"DownPayEnter", "0.00"}, {"LoanPayEnter", "83.33"}},
               balance("500.00", "0.00", "0.00", "83.33"))},
-      {"tiny rate, principal", loan("", "1E-12", "100", kMonthly, 360, 100, LoanSolveFor::Principal),
+      {"tiny rate, principal",
+       loan("", "1E-12", "100", kMonthly, 360, 100, LoanSolveFor::Principal),
        concat({{"DownPayEnter", "0.00"}, {"LoanPrinEnter", "36000.00"}},
               balance("26000.00", "0.00", "0.00", "100.00"))},
   };

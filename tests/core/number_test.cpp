@@ -260,15 +260,14 @@ TEST(Growth, OrdinaryRatesAgreeWithThePower) {
   const struct {
     Real rate, periods;
   } cases[] = {
-      {0.1L, 1}, {0.01L, 12}, {0.085L / 12, 36}, {0.05L / 365, 365}, {0.08L, -10},
-      {-0.5L, 3}, {2, 0.5L}, {0.07L / 104, 10400}, {0.3L, 1.0L / 12},
+      {0.1L, 1},  {0.01L, 12}, {0.085L / 12, 36},    {0.05L / 365, 365}, {0.08L, -10},
+      {-0.5L, 3}, {2, 0.5L},   {0.07L / 104, 10400}, {0.3L, 1.0L / 12},
   };
   for (const auto& c : cases) {
     const Real power = Power(Ext(1) + Ext(c.rate), Ext(c.periods)).value();
     // The power itself is off by about n ulps of 1 + i.
     EXPECT_LT(fabsl(Growth(Ext(c.rate), Ext(c.periods)).value() / power - 1), 1e-15L) << c.rate;
-    EXPECT_LT(fabsl(GrowthMinusOne(Ext(c.rate), Ext(c.periods)).value() / (power - 1) - 1),
-              1e-14L)
+    EXPECT_LT(fabsl(GrowthMinusOne(Ext(c.rate), Ext(c.periods)).value() / (power - 1) - 1), 1e-14L)
         << c.rate;
   }
   EXPECT_EQ(Growth(Ext(0), Ext(12)).value(), 1);
