@@ -64,6 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string memory = memoryText(value, decimalChar);
   if (memory.size() != 23) fail("memory text is not 23 characters", memory);
   readsBack(memory, value, decimalChar);
+  // As a double, the shortest text comes back as that very double.
+  const double asDouble = static_cast<double>(value);
+  if (std::isfinite(asDouble)) {
+    const std::string shortest = roundTripText(asDouble, decimalChar);
+    Real back = 0;
+    if (!tryTextToNumber(shortest, back, decimalChar) || static_cast<double>(back) != asDouble)
+      fail("shortest text does not read back as the same double", shortest);
+  }
   // A field of any width takes some text of the number.
   const std::string full = generalText(value, 15);
   for (int width = 1; width <= 20; ++width) {
