@@ -2,11 +2,13 @@
 // round of everyday sums, scientific keys and memory keys, over and over.
 #include <chrono>
 #include <cstdio>
-#include <functional>
+#include <sstream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/engine.h"
+#include "calc/keys.h"
 
 using namespace tivorum;
 
@@ -28,48 +30,33 @@ int main() {
   e.startUp('.');
   e.firstActivation(kGeneralFormat);
 
-  auto digits = [&e](std::string_view text) {
-    std::vector<std::function<void()>> keys;
-    for (char c : text) {
-      if (c == '.')
-        keys.push_back([&e] { e.ButDotClick(); });
-      else
-        keys.push_back([&e, c] { e.But0Click(c); });
+  // The round's keys by their captions without "&"; a number is typed one
+  // digit key at a time.
+  std::vector<Key> round;
+  auto add = [&round](std::string_view keys) {
+    std::istringstream words{std::string(keys)};
+    for (std::string word; words >> word;) {
+      std::vector<std::string> captions{word};
+      if (word.find_first_not_of("0123456789.") == std::string::npos) {
+        captions.clear();
+        for (char c : word) captions.emplace_back(1, c);
+      }
+      for (const std::string& caption : captions) {
+        for (const KeyRow& row : keyTable()) {
+          std::string shown(row.caption);
+          std::erase(shown, '&');
+          if (shown == caption) round.push_back(row.key);
+        }
+      }
     }
-    return keys;
   };
-  std::vector<std::function<void()>> round;
-  auto add = [&round](std::vector<std::function<void()>> keys) {
-    round.insert(round.end(), keys.begin(), keys.end());
-  };
-  // 1234.5 + 67.89 x 3 = ; 2 Sqrt ; Sto 1 ; 12 % ; = ; Sin ; 5 x^y 3 = ;
-  // 1.5 E+ 3 / Rec 1 = ; 7 n! ; CE/C CE/C
-  add(digits("1234.5"));
-  add({[&e] { e.ButPlusClick(); }});
-  add(digits("67.89"));
-  add({[&e] { e.ButMultiplyClick(); }});
-  add(digits("3"));
-  add({[&e] { e.ButtonEnteClick(); }});
-  add(digits("2"));
-  add({[&e] { e.ButSquareRootClick(); }, [&e] { e.ButStoreClick(); }, [&e] { e.But0Click('1'); }});
-  add(digits("12"));
-  add({[&e] { e.ButPercentClick(); }, [&e] { e.ButtonEnteClick(); }, [&e] { e.ButSinClick(); }});
-  add(digits("5"));
-  add({[&e] { e.ButXtoYClick(); }});
-  add(digits("3"));
-  add({[&e] { e.ButtonEnteClick(); }});
-  add(digits("1.5"));
-  add({[&e] { e.EPlusButClick(); }});
-  add(digits("3"));
-  add({[&e] { e.ButDivideClick(); }, [&e] { e.ButRecallClick(); }, [&e] { e.But0Click('1'); },
-       [&e] { e.ButtonEnteClick(); }});
-  add(digits("7"));
-  add({[&e] { e.ButFactorialClick(); }, [&e] { e.ButClearClick(); }, [&e] { e.ButClearClick(); }});
+  add("1234.5 + 67.89 X 3 = 2 Sqrt Sto 1 12 % = Sin 5 x^y 3 = 1.5 E+ 3");
+  add("\u00f7 Rec 1 = 7 n! CE/C CE/C");
 
   constexpr long kKeys = 1000000;
   const auto start = std::chrono::steady_clock::now();
   for (long i = 0; i < kKeys; ++i) {
-    round[static_cast<size_t>(i) % round.size()]();
+    e.press(round[static_cast<size_t>(i) % round.size()]);
     // The tape is cleared now and then, as a user would.
     if (tape.lines.size() > 100000) e.clearTape();
   }

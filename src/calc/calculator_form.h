@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -19,13 +20,12 @@
 #include <vector>
 
 #include "calc/engine.h"
+#include "calc/keys.h"
 #include "calc/settings.h"
 #include "calc/tape.h"
 
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
-class QAbstractButton;
 class TColorButton;
 
 namespace tivorum {
@@ -71,25 +71,17 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   // CALCULAT.TXT was already over the size limit at start-up.
   bool BigTapeFile = false;
 
+  // The keys, by the key table; key() is null for a key that is not a
+  // colour button (the Help, About and tape keys).
+  QWidget* keyWidget(tivorum::Key key) const;
+  TColorButton* key(tivorum::Key key) const;
+  // Presses a key as if clicked, so that help mode and the focus rules apply.
+  void pressKey(tivorum::Key key);
+
   // Controls, under their own names.
   QLineEdit* display;
-  TColorButton *TapeBut, *PlacesBut, *HintBut, *ButClear, *ColorButton9;
-  QWidget* KeypadPanel;
-  TColorButton *CurrencyBut, *LoanBut, *ColorButton3, *ColorButton5, *ProfitLossBut, *ColorButton7,
-      *ColorButton8;
-  TColorButton *AreaBut, *VolumeBut, *SurfaceAreaBut;
-  TColorButton *ButTrigType, *ButarcSin, *ButArcCos, *ButArcTan, *ButDegRad, *ButSin, *ButCos,
-      *ButTan;
-  TColorButton *ButHypot, *ButRoot, *ButPerm, *ButComb, *ButPi, *ButLog, *ButXtoY, *ButSquareRoot,
-      *ButFactorial, *ButLn, *ButSquare, *ButAbsolute, *EMinusBut, *ButStore, *ButRecall,
-      *ButOneOverX, *ButPercent, *EPlusBut;
-  TColorButton *But0, *But1, *But2, *But3, *But4, *But5, *But6, *But7, *But8, *But9, *ButDot,
-      *ButPlusMinus, *ButDivide, *ButMultiply, *ButMinus, *ButPlus;
+  QWidget* KeypadPanel = nullptr;
   tivorum::TapePane* Tape;
-  QAbstractButton *SpeedButton1, *SpeedButton2;
-  TColorButton *ClearMemBut, *ButtonEnte;
-  QAbstractButton* AboutButton;
-  QPushButton *ButtonClearTape, *ButtonPrint, *ButtonCopy;
   QPlainTextEdit* TempMemo;
 
  protected:
@@ -105,13 +97,12 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void reportFault(std::string_view message) override;
 
   void buildWindow();
-  TColorButton* makeKey(QWidget* parent, const char* name, const QString& caption, QRect place,
-                        const QColor& face, const QColor& text, int textSize, bool bold,
-                        const char* hint);
-  // A key that shows `topic` in help mode and otherwise runs `action`; the
-  // topic is read when pressed (the trigonometric keys change theirs).
-  void onKey(TColorButton* key, std::function<std::string()> topic, std::function<void()> action);
-  void onKey(TColorButton* key, std::function<void()> action);
+  void buildTape();
+  // A click on a key: its help in help mode, if it has a topic; else its action.
+  void keyClicked(tivorum::Key key);
+  void act(tivorum::Key key);
+  std::string helpTopic(tivorum::Key key) const;
+  void typeKey(tivorum::Key key);
   void afterKey();
   void refresh();
 
@@ -123,13 +114,11 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void SpeedButton1Click();
   void TapeButClick();
   void HintButClick();
-  void PlacesButClick();
   void ColorButton9Click();
   void AboutButtonClick();
-  void ButtonClearTapeClick();
   void ButtonPrintClick();
   void ButtonCopyClick();
-  void openModule(tivorum::Module module, std::string_view topic);
+  void openModule(tivorum::Module module);
 
   void setOnOffLook(TColorButton* key, bool on);
   void applyHints();
@@ -139,6 +128,7 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void focusEquals();
 
   tivorum::AppPaths paths_;
+  std::array<QWidget*, tivorum::kKeyCount> keys_{};
   std::unique_ptr<tivorum::CalcEngine> engine_;
   std::unique_ptr<tivorum::Tape> moduleTape_;
   tivorum::CurrencyFactors currencyFactors_{};

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/keys.h"
 #include "calc/number.h"
 #include "calc/tape.h"
 
@@ -89,6 +90,10 @@ class CalcEngine {
   void setMemoryLoc(int index, std::string_view text);
 
   // ---- Keys ----
+  // Presses a key of the keypad as a click does. False for the keys that
+  // are not the engine's (the setting, module, help and tape keys but the
+  // tape's clear).
+  bool press(Key key);
   void But0Click(char digit);  // every digit button
   void ButDotClick();
   void typeDigit(char digit);  // a digit typed on the keyboard

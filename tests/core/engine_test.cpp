@@ -38,56 +38,39 @@ class Keypad {
     engine.firstActivation("%g");
   }
 
+  // Keys are named by their captions without "&" ("Clr Mem" as "ClrMem"),
+  // or by the short names below.
   void press(const std::string& keys) {
-    const std::map<std::string, std::function<void()>> named = {
-        {"+", [&] { engine.ButPlusClick(); }},
-        {"-", [&] { engine.ButMinusClick(); }},
-        {"x", [&] { engine.ButMultiplyClick(); }},
-        {"/", [&] { engine.ButDivideClick(); }},
-        {"=", [&] { engine.ButtonEnteClick(); }},
-        {"%", [&] { engine.ButPercentClick(); }},
-        {"+/-", [&] { engine.ButPlusMinusClick(); }},
-        {"CE", [&] { engine.ButClearClick(); }},
-        {"BS", [&] { engine.backspace(); }},
-        {"1/x", [&] { engine.ButOneOverXClick(); }},
-        {"x2", [&] { engine.ButSquareClick(); }},
-        {"Sqrt", [&] { engine.ButSquareRootClick(); }},
-        {"Ln", [&] { engine.ButLnClick(); }},
-        {"Log", [&] { engine.ButLogClick(); }},
-        {"Sin", [&] { engine.ButSinClick(); }},
-        {"Cos", [&] { engine.ButCosClick(); }},
-        {"Tan", [&] { engine.ButTanClick(); }},
-        {"aSin", [&] { engine.ButarcSinClick(); }},
-        {"aCos", [&] { engine.ButArcCosClick(); }},
-        {"aTan", [&] { engine.ButArcTanClick(); }},
-        {"Abs", [&] { engine.ButAbsoluteClick(); }},
-        {"n!", [&] { engine.ButFactorialClick(); }},
-        {"x^y", [&] { engine.ButXtoYClick(); }},
-        {"Root", [&] { engine.ButRootClick(); }},
-        {"Hypot", [&] { engine.ButHypotClick(); }},
-        {"Perm", [&] { engine.ButPermClick(); }},
-        {"Comb", [&] { engine.ButCombClick(); }},
-        {"Pi", [&] { engine.ButPiClick(); }},
-        {"E+", [&] { engine.EPlusButClick(); }},
-        {"E-", [&] { engine.EMinusButClick(); }},
-        {"Deg", [&] { engine.ButDegRadClick(); }},
-        {"Type", [&] { engine.ButTrigTypeClick(); }},
-        {"Sto", [&] { engine.ButStoreClick(); }},
-        {"Rec", [&] { engine.ButRecallClick(); }},
-        {"ClrMem", [&] { engine.ClearMemButClick(); }},
-        {"Fin", [&] { engine.PlacesButClick(); }},
+    static const std::map<std::string, std::string> shortNames = {
+        {"x", "X"},     {"/", "\u00f7"}, {"CE", "CE/C"},        {"x2", "x\u00b2"},
+        {"Abs", "|x|"}, {"Fin", "Sci"},  {"ClrMem", "Clr Mem"},
     };
     std::istringstream in(keys);
-    std::string key;
-    while (in >> key) {
-      if (auto it = named.find(key); it != named.end()) {
-        it->second();
-      } else if (key[0] == '#') {
-        for (char c : key.substr(1)) c == '.' ? engine.typePoint() : engine.typeDigit(c);
+    std::string name;
+    while (in >> name) {
+      if (auto it = shortNames.find(name); it != shortNames.end()) name = it->second;
+      if (name == "BS") {
+        engine.backspace();
+      } else if (const KeyRow* row = keyNamed(name)) {
+        EXPECT_TRUE(engine.press(row->key)) << name;
+      } else if (name[0] == '#') {
+        for (char c : name.substr(1)) c == '.' ? engine.typePoint() : engine.typeDigit(c);
       } else {
-        for (char c : key) c == '.' ? engine.ButDotClick() : engine.But0Click(c);
+        for (char c : name) c == '.' ? engine.ButDotClick() : engine.But0Click(c);
       }
     }
+  }
+
+  // A key of the keypad by its caption; digits and the point are typed as
+  // numbers instead.
+  static const KeyRow* keyNamed(const std::string& name) {
+    for (const KeyRow& row : keyTable()) {
+      if (row.kind == KeyKind::Digit || row.kind == KeyKind::Point) continue;
+      std::string caption(row.caption);
+      std::erase(caption, '&');
+      if (caption == name) return &row;
+    }
+    return nullptr;
   }
 
   TapeLines tape;
@@ -449,18 +432,23 @@ TEST(EngineStartUp, FirstActivationAppliesTheStoredFormat) {
 // Any key in any state leaves a display that is "ERROR" or a number text
 // (allowing the literal forms of an entry in progress).
 TEST(EngineKeys, EveryKeySequenceLeavesANumberOrError) {
-  const std::vector<std::string> keys = {
-      "+",    "-",    "x",     "/",    "=",    "%",   "+/-",  "CE",   "BS",   "1/x",  "x2",
-      "Sqrt", "Ln",   "Log",   "Sin",  "Cos",  "Tan", "aSin", "aCos", "aTan", "Abs",  "n!",
-      "x^y",  "Root", "Hypot", "Perm", "Comb", "Pi",  "E+",   "E-",   "Deg",  "Type", "Sto",
-      "Rec",  "Fin",  "0",     "1",    "7",    ".",   "#9",   "#.",   "99999"};
+  // Every key of the table, then the keyboard's digit, point and backspace
+  // and a run of digits long enough to reach the entry's limit.
+  const std::vector<std::string> typed = {"#9", "#.", "BS", "99999"};
+  const size_t choices = keyTable().size() + typed.size();
   std::mt19937 random(12345);
   for (int run = 0; run < 400; ++run) {
     Keypad pad;
     std::string sequence;
     for (int i = 0; i < 30; ++i) {
-      sequence += keys[random() % keys.size()] + " ";
-      pad.press(sequence.substr(sequence.rfind(' ', sequence.size() - 2) + 1));
+      const size_t pick = random() % choices;
+      if (pick < keyTable().size()) {
+        pad.engine.press(keyTable()[pick].key);
+        sequence += std::string(keyTable()[pick].name) + " ";
+      } else {
+        pad.press(typed[pick - keyTable().size()]);
+        sequence += typed[pick - keyTable().size()] + " ";
+      }
       std::string shown = pad.engine.display();
       if (shown == "ERROR") continue;
       if (pad.engine.ExponentEntry && shown.size() >= 2 && shown[shown.size() - 2] == 'E') {

@@ -8,26 +8,27 @@
 #include <string>
 
 #include "calc/help_file.h"
+#include "calc/keys.h"
 
 using namespace tivorum;
 
 namespace {
 
-const std::filesystem::path kDataFolder =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data";
+const std::filesystem::path kDataFolder = TIVORUM_DATA_DIR;
 
-// Every topic the program asks for: the keys of the main window (the Help
-// key's own, the tape buttons, the function, memory and setting keys, both
-// names of the trigonometric keys) and the module windows.
-const std::set<std::string> kTopics = {
-    "Help",  "CT",        "Print",      "Copy",        "+/-",         "Sto",      "Rec",
-    "1/x",   "%",         "EE",         "n!",          "Ln",          "square",   "Absolute of x",
-    "pi",    "Log",       "x^y",        "Root",        "square root", "Hypot",    "Perm",
-    "Comb",  "Clr Mem",   "=!",         "Deg/Rad/Gra", "Trig",        "Sin",      "Sinh",
-    "Cos",   "Cosh",      "Tan",        "Tanh",        "aSin",        "aSinh",    "aCos",
-    "aCosh", "aTan",      "aTanh",      "Tape",        "Display",     "Hint",     "CE/C",
-    "Loans", "Financial", "Investment", "Interest",    "Dividend",    "Currency", "Profit",
-    "Area",  "Volume",    "Surface"};
+// Every topic the program asks for: the main window's keys (both names of
+// the trigonometric keys), which include the module keys, whose topics the
+// module windows' Help keys ask for too.
+std::set<std::string> topics() {
+  std::set<std::string> all;
+  for (const KeyRow& row : keyTable()) {
+    if (!row.topic.empty()) all.emplace(row.topic);
+    if (!row.hyperbolicTopic.empty()) all.emplace(row.hyperbolicTopic);
+  }
+  return all;
+}
+
+const std::set<std::string> kTopics = topics();
 
 }  // namespace
 
@@ -54,4 +55,16 @@ TEST(HelpTexts, EverySectionIsATopicAndAppearsOnce) {
     EXPECT_TRUE(seen.insert(section).second) << "twice: " << section;
   }
   EXPECT_EQ(seen.size(), kTopics.size());
+}
+
+// Only the digits, the point, the four operations, "Off" and the About key
+// act in help mode as at any time; every other key has help of its own.
+TEST(HelpTexts, EveryKeyButTheEntryKeysHasATopic) {
+  for (const KeyRow& row : keyTable()) {
+    const bool actsInHelpMode = row.kind == KeyKind::Digit || row.kind == KeyKind::Point ||
+                                row.kind == KeyKind::Operator || row.kind == KeyKind::Off ||
+                                row.kind == KeyKind::About;
+    EXPECT_EQ(row.topic.empty(), actsInHelpMode) << row.name;
+  }
+  EXPECT_EQ(kTopics.size(), 52u);
 }

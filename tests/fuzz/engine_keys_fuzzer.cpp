@@ -1,6 +1,6 @@
-// Random key sequences into the calculation engine: every key of the keypad,
-// the keyboard's digits, point and backspace, the mode keys, the memory keys
-// with whatever a settings file may hold, and the tape's clear. After every
+// Random key sequences into the calculation engine: every key of the key
+// table, the keyboard's digits, point and backspace, the memory locations
+// with whatever a settings file may hold, and the modules' tape lines. After every
 // key the display shows a number or "ERROR", and no key lets a fault escape.
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calc/engine.h"
+#include "calc/keys.h"
 #include "calc/number.h"
 
 using namespace tivorum;
@@ -73,153 +74,36 @@ bool isNumberOrError(const std::string& display, char decimalChar) {
   return tryTextToNumber(display, v, decimalChar);
 }
 
+// Every key of the key table, then what the table does not hold.
 void pressKey(CalcEngine& e, Input& input, uint8_t key) {
-  switch (key % 56) {
+  const size_t keys = keyTable().size();
+  if (key % (keys + 9) < keys) {
+    e.press(keyTable()[key % (keys + 9)].key);
+    return;
+  }
+  switch (key % (keys + 9) - keys) {
     case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-      e.But0Click(static_cast<char>('0' + key % 56));
-      break;
-    case 10:
       e.typeDigit(static_cast<char>('0' + input.upTo(10)));
       break;
-    case 11:
-      e.ButDotClick();
-      break;
-    case 12:
+    case 1:
       e.typePoint();
       break;
-    case 13:
+    case 2:
       e.backspace();
       break;
-    case 14:
-      e.ButPlusMinusClick();
-      break;
-    case 15:
-      e.ButPlusClick();
-      break;
-    case 16:
-      e.ButMinusClick();
-      break;
-    case 17:
-      e.ButMultiplyClick();
-      break;
-    case 18:
-      e.ButDivideClick();
-      break;
-    case 19:
-      e.ButPercentClick();
-      break;
-    case 20:
-      e.ButtonEnteClick();
-      break;
-    case 21:
+    case 3:
       e.setResultFormat();
       break;  // "=" in help mode
-    case 22:
-      e.ButClearClick();
-      break;
-    case 23:
-      e.PlacesButClick();
-      break;
-    case 24:
-      e.ButOneOverXClick();
-      break;
-    case 25:
-      e.ButSquareClick();
-      break;
-    case 26:
-      e.ButSquareRootClick();
-      break;
-    case 27:
-      e.ButLnClick();
-      break;
-    case 28:
-      e.ButLogClick();
-      break;
-    case 29:
-      e.ButSinClick();
-      break;
-    case 30:
-      e.ButCosClick();
-      break;
-    case 31:
-      e.ButTanClick();
-      break;
-    case 32:
-      e.ButarcSinClick();
-      break;
-    case 33:
-      e.ButArcCosClick();
-      break;
-    case 34:
-      e.ButArcTanClick();
-      break;
-    case 35:
-      e.ButAbsoluteClick();
-      break;
-    case 36:
-      e.ButFactorialClick();
-      break;
-    case 37:
-      e.ButXtoYClick();
-      break;
-    case 38:
-      e.ButRootClick();
-      break;
-    case 39:
-      e.ButHypotClick();
-      break;
-    case 40:
-      e.ButPermClick();
-      break;
-    case 41:
-      e.ButCombClick();
-      break;
-    case 42:
-      e.ButPiClick();
-      break;
-    case 43:
-      e.EPlusButClick();
-      break;
-    case 44:
-      e.EMinusButClick();
-      break;
-    case 45:
-      e.ButDegRadClick();
-      break;
-    case 46:
-      e.ButTrigTypeClick();
-      break;
-    case 47:
-      e.ButStoreClick();
-      break;
-    case 48:
-      e.ButRecallClick();
-      break;
-    case 49:
-      e.ClearMemButClick();
-      break;
-    case 50:
-      e.clearTape();
-      break;
-    case 51:
+    case 4:
       e.appendTape5(input.text(), "", "x");
       break;
-    case 52:  // a memory location as an edited settings file may hold it
+    case 5:  // a memory location as an edited settings file may hold it
       e.setMemoryLoc(input.upTo(10), input.text());
       break;
-    case 53:
+    case 6:
       e.firstActivation(input.flag() ? kFinancialFormat : kGeneralFormat);
       break;
-    case 54:
+    case 7:
       e.setMemoryLoc(input.upTo(10), " 9.99999999999999E+4931");
       break;
     default:  // a long run of one digit, to reach the entry's length limit

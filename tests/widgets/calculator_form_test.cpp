@@ -104,8 +104,10 @@ TEST(Calculator, SettingKeysStartWithTheLookOfTheStoredSettings) {
     Started s(c.ini);
     EXPECT_EQ(s.window->HintsOn, c.hints) << c.ini;
     EXPECT_EQ(s.window->TapeShown, c.tape) << c.ini;
-    EXPECT_TRUE(c.hints ? looksOn(s.window->HintBut) : looksOff(s.window->HintBut)) << c.ini;
-    EXPECT_TRUE(c.tape ? looksOn(s.window->TapeBut) : looksOff(s.window->TapeBut)) << c.ini;
+    EXPECT_TRUE(c.hints ? looksOn(s.window->key(Key::Hints)) : looksOff(s.window->key(Key::Hints)))
+        << c.ini;
+    EXPECT_TRUE(c.tape ? looksOn(s.window->key(Key::Tape)) : looksOff(s.window->key(Key::Tape)))
+        << c.ini;
     EXPECT_EQ(s.window->width(), c.tape ? 396 : 177) << c.ini;
     EXPECT_TRUE(s.dialogs.boxes.empty()) << c.ini;
   }
@@ -118,16 +120,16 @@ TEST(Calculator, HintKeySwitchesHintsForTheWholeApplication) {
   other.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
 
-  EXPECT_TRUE(hintShown(s.window->ButSin));
+  EXPECT_TRUE(hintShown(s.window->key(Key::Sin)));
   EXPECT_TRUE(hintShown(&other));
-  s.window->HintBut->click();
+  s.window->key(Key::Hints)->click();
   EXPECT_FALSE(s.window->HintsOn);
-  EXPECT_TRUE(looksOff(s.window->HintBut));
-  EXPECT_FALSE(hintShown(s.window->ButSin));
+  EXPECT_TRUE(looksOff(s.window->key(Key::Hints)));
+  EXPECT_FALSE(hintShown(s.window->key(Key::Sin)));
   EXPECT_FALSE(hintShown(&other));
-  s.window->HintBut->click();
-  EXPECT_TRUE(looksOn(s.window->HintBut));
-  EXPECT_TRUE(hintShown(s.window->ButSin));
+  s.window->key(Key::Hints)->click();
+  EXPECT_TRUE(looksOn(s.window->key(Key::Hints)));
+  EXPECT_TRUE(hintShown(s.window->key(Key::Sin)));
 }
 
 TEST(Calculator, HintsAreYellow) {
@@ -142,12 +144,13 @@ TEST(Calculator, TapeKeySlidesBetweenTheTwoWidths) {
     int width;
   } steps[] = {{false, 177}, {true, 396}, {false, 177}};
   for (const auto& step : steps) {
-    s.window->TapeBut->click();
+    s.window->key(Key::Tape)->click();
     EXPECT_EQ(s.window->TapeShown, step.shownAfter);
     EXPECT_EQ(s.window->width(), step.width);
     EXPECT_EQ(s.window->height(), 426);
-    EXPECT_TRUE(step.shownAfter ? looksOn(s.window->TapeBut) : looksOff(s.window->TapeBut));
-    EXPECT_EQ(s.window->focusWidget(), s.window->ButtonEnte);
+    EXPECT_TRUE(step.shownAfter ? looksOn(s.window->key(Key::Tape))
+                                : looksOff(s.window->key(Key::Tape)));
+    EXPECT_EQ(s.window->focusWidget(), s.window->keyWidget(Key::Equals));
   }
 }
 
@@ -176,7 +179,8 @@ TEST(Calculator, AltAndALetterPressesTheFirstKeyWithThatAccelerator) {
   for (const auto& c : cases) {
     Started s("");
     QApplication::setActiveWindow(s.window.get());
-    QWidget* target = c.tapeFocused ? static_cast<QWidget*>(s.window->Tape) : s.window->ButtonEnte;
+    QWidget* target =
+        c.tapeFocused ? static_cast<QWidget*>(s.window->Tape) : s.window->keyWidget(Key::Equals);
     target->setFocus();
     QTest::keyClick(target, c.key, Qt::AltModifier);
     EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.text;

@@ -281,7 +281,7 @@ void ScriptRunner::execute(const std::string& rawLine) {
       fail("answer takes yes or no");
   } else if (command == "printtofile") {
     printToFile_ = true;
-    calculator_.ButtonPrint->click();
+    calculator_.pressKey(tivorum::Key::Print);
     printToFile_ = false;
   } else if (command == "close") {
     closeTop();
