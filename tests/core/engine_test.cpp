@@ -4,10 +4,13 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "calc/paste_number.h"
 
 using namespace tivorum;
 
@@ -458,6 +461,51 @@ TEST(EngineKeys, EveryKeySequenceLeavesANumberOrError) {
       ASSERT_TRUE(tryTextToNumber(shown, v)) << sequence << "-> '" << pad.engine.display() << "'";
     }
   }
+}
+
+// A pasted number goes in as if typed; anything else is refused whole.
+TEST(EngineKeys, PastedTextIsTypedWhenItIsANumber) {
+  const struct {
+    const char* before;
+    const char* text;
+    const char* after;
+    const char* display;
+    Lines tape;
+    std::optional<std::string> fault;
+  } cases[] = {
+      {"", "2.5", "", "2.5", {}, std::nullopt},
+      {"", "  42\n", "", "42", {}, std::nullopt},
+      {"", "2,5", "", "2.5", {}, std::nullopt},
+      {"", "+7", "", "7", {}, std::nullopt},
+      {"", "-3", "", "-3", {"= -3"}, std::nullopt},
+      {"", "1.5e3", "", "1.5E+3", {}, std::nullopt},
+      {"", "2E-2", "=", "0.02", {"2E-2", "= 0.02"}, std::nullopt},
+      {"", "5e", "", "5", {}, std::nullopt},
+      {"1 +", "2", "=", "3", {"1", "+", "2", "= 3"}, std::nullopt},
+      {"12", "3", "", "123", {}, std::nullopt},
+      {"7", "abc", "", "7", {}, "'abc' is not a valid floating point value"},
+      {"7", "1.2.3", "", "7", {}, "'1.2.3' is not a valid floating point value"},
+      {"7", "1 234", "", "7", {}, "'1 234' is not a valid floating point value"},
+      {"", " \n", "", "0", {}, "'' is not a valid floating point value"},
+  };
+  for (const auto& c : cases) {
+    Keypad pad;
+    pad.press(c.before);
+    const std::optional<std::string> fault = pasteNumber(pad.engine, c.text);
+    pad.press(c.after);
+    EXPECT_EQ(pad.engine.display(), c.display) << c.text;
+    EXPECT_EQ(pad.tape.lines, c.tape) << c.text;
+    EXPECT_EQ(fault, c.fault) << c.text;
+  }
+}
+
+TEST(EngineKeys, PasteTypesTheLocaleDecimalCharacter) {
+  TapeLines tape;
+  FakeHost host;
+  CalcEngine engine(tape, host);
+  engine.startUp(',');
+  EXPECT_EQ(pasteNumber(engine, "1.25"), std::nullopt);
+  EXPECT_EQ(engine.display(), "1,25");
 }
 
 }  // namespace

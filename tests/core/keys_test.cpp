@@ -66,10 +66,26 @@ TEST(KeyTable, TypedCharacterFindsItsKey) {
       {'!', true, std::nullopt},  {'i', true, std::nullopt},        {'y', false, Key::Copy},
       {'y', true, std::nullopt},  {',', true, Key::Point},          {'7', true, Key::Digit7},
       {'z', false, std::nullopt}, {u'\u00e9', false, std::nullopt}, {0, false, std::nullopt},
+      {'=', false, Key::Equals},  {'=', true, Key::Equals},         {'\x1b', false, Key::Clear},
+      {'\x1b', true, Key::Clear},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(keyForTyped(c.ch, c.tape), c.key) << static_cast<int>(c.ch) << " tape " << c.tape;
   }
+}
+
+// The numeric keypad computes: its operators are the four operations, not
+// the exponent and reciprocal keys that typed "+", "-" and "/" press.
+TEST(KeyTable, KeypadCharacterFindsItsKey) {
+  const struct {
+    char16_t ch;
+    std::optional<Key> key;
+  } cases[] = {
+      {'+', Key::Plus},    {'-', Key::Minus},   {'*', Key::Multiply}, {'/', Key::Divide},
+      {'\r', Key::Equals}, {'.', Key::Point},   {',', Key::Point},    {'0', Key::Digit0},
+      {'9', Key::Digit9},  {'=', std::nullopt}, {'x', std::nullopt},  {0, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(keyForKeypad(c.ch), c.key) << static_cast<int>(c.ch);
 }
 
 // A typed accelerator character and the keyboard map press the same key:

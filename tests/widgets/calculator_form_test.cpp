@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -214,4 +216,158 @@ TEST(Calculator, HelpWindowHoldsTheHeadingAndFiftyLines) {
     EXPECT_EQ(nonEmpty, static_cast<int>(c.lines.size())) << c.topic;
     for (const auto& [index, text] : c.lines) EXPECT_EQ(lines[index].toStdString(), text);
   }
+}
+
+namespace {
+
+struct Stroke {
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+  const char* text;
+};
+
+// One key pressed and released where the focus is, as the keyboard does.
+void strike(Tcalculator1& window, const Stroke& s) {
+  if (!window.isActiveWindow()) QApplication::setActiveWindow(&window);
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QKeyEvent event(type, s.key, s.modifiers, QString::fromLatin1(s.text));
+    QApplication::sendEvent(focus, &event);
+  }
+}
+
+void strike(Tcalculator1& window, const std::vector<Stroke>& strokes) {
+  for (const Stroke& s : strokes) strike(window, s);
+}
+
+constexpr Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
+constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+
+}  // namespace
+
+TEST(Calculator, KeypadComputesWhateverNumLockSays) {
+  const struct {
+    const char* what;
+    std::vector<Stroke> keys;
+    const char* display;
+  } cases[] = {
+      {"NumLock on",
+       {{Qt::Key_1, kPad, "1"},
+        {Qt::Key_2, kPad, "2"},
+        {Qt::Key_Plus, kPad, "+"},
+        {Qt::Key_3, kPad, "3"},
+        {Qt::Key_Enter, kPad, "\r"}},
+       "15"},
+      {"NumLock off",
+       {{Qt::Key_End, kPad, ""},
+        {Qt::Key_Down, kPad, ""},
+        {Qt::Key_Plus, kPad, "+"},
+        {Qt::Key_PageDown, kPad, ""},
+        {Qt::Key_Enter, kPad, "\r"}},
+       "15"},
+      {"every position with NumLock off",
+       {{Qt::Key_End, kPad, ""},
+        {Qt::Key_Down, kPad, ""},
+        {Qt::Key_PageDown, kPad, ""},
+        {Qt::Key_Left, kPad, ""},
+        {Qt::Key_Clear, kPad, ""},
+        {Qt::Key_Right, kPad, ""},
+        {Qt::Key_Home, kPad, ""},
+        {Qt::Key_Up, kPad, ""},
+        {Qt::Key_PageUp, kPad, ""},
+        {Qt::Key_Insert, kPad, ""},
+        {Qt::Key_Delete, kPad, ""},
+        {Qt::Key_Clear, kPad, ""}},
+       "1234567890.5"},
+      {"divide",
+       {{Qt::Key_8, kPad, "8"},
+        {Qt::Key_Slash, kPad, "/"},
+        {Qt::Key_2, kPad, "2"},
+        {Qt::Key_Enter, kPad, "\r"}},
+       "4"},
+      {"minus then times",
+       {{Qt::Key_9, kPad, "9"},
+        {Qt::Key_Minus, kPad, "-"},
+        {Qt::Key_3, kPad, "3"},
+        {Qt::Key_Asterisk, kPad, "*"},
+        {Qt::Key_2, kPad, "2"},
+        {Qt::Key_Enter, kPad, "\r"}},
+       "12"},
+      {"decimal key sending a comma",
+       {{Qt::Key_1, kPad, "1"}, {Qt::Key_Comma, kPad, ","}, {Qt::Key_5, kPad, "5"}},
+       "1.5"},
+      {"typed equals",
+       {{Qt::Key_2, {}, "2"},
+        {Qt::Key_Plus, kPad, "+"},
+        {Qt::Key_2, {}, "2"},
+        {Qt::Key_Equal, {}, "="}},
+       "4"},
+      {"the main keyboard's plus stays E+",
+       {{Qt::Key_5, {}, "5"}, {Qt::Key_Plus, {}, "+"}, {Qt::Key_3, {}, "3"}},
+       "5E+3"},
+      {"Escape clears", {{Qt::Key_5, {}, "5"}, {Qt::Key_Escape, {}, "\x1b"}}, "0"},
+  };
+  for (const auto& c : cases) {
+    Started s("");
+    strike(*s.window, c.keys);
+    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.what;
+    EXPECT_EQ(s.window->focusWidget(), s.window->keyWidget(Key::Equals)) << c.what;
+  }
+}
+
+TEST(Calculator, CopyTakesTheNumberShownOrTheTapeSelection) {
+  Started s("");
+  strike(*s.window, {{Qt::Key_C, kCtrl, "\x03"}});
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "0");
+  s.window->pressKey(Key::Places);  // two decimals for results, with blanks in front
+  strike(*s.window, {{Qt::Key_1, {}, "1"},
+                     {Qt::Key_Slash, kPad, "/"},
+                     {Qt::Key_8, {}, "8"},
+                     {Qt::Key_Enter, kPad, "\r"},
+                     {Qt::Key_Copy, {}, ""}});
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "0.13");
+  s.window->Tape->selectCharacters(0, 1);
+  strike(*s.window, {{Qt::Key_C, kCtrl, "\x03"}});
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "1");
+  EXPECT_TRUE(s.dialogs.boxes.empty());
+}
+
+TEST(Calculator, PasteTypesANumberAndRefusesOtherText) {
+  const struct {
+    const char* clipboard;
+    Stroke paste;
+    const char* display;
+    size_t boxes;
+  } cases[] = {
+      {"2.5", {Qt::Key_V, kCtrl, "\x16"}, "5", 0},
+      {" 2.5\n", {Qt::Key_Insert, Qt::ShiftModifier, ""}, "5", 0},
+      {"two", {Qt::Key_V, kCtrl, "\x16"}, "0", 1},
+  };
+  for (const auto& c : cases) {
+    Started s("");
+    QGuiApplication::clipboard()->setText(c.clipboard);
+    strike(*s.window, {c.paste,
+                       {Qt::Key_Asterisk, kPad, "*"},
+                       {Qt::Key_2, kPad, "2"},
+                       {Qt::Key_Enter, kPad, "\r"}});
+    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.clipboard;
+    ASSERT_EQ(s.dialogs.boxes.size(), c.boxes) << c.clipboard;
+    if (c.boxes) {
+      EXPECT_NE(s.dialogs.boxes[0].find("'two' is not a valid floating point value"),
+                std::string::npos)
+          << s.dialogs.boxes[0];
+    }
+  }
+}
+
+TEST(Calculator, F1IsTheHelpKeyAndCtrlQIsOff) {
+  Started s("");
+  s.window->show();
+  strike(*s.window, {{Qt::Key_F1, {}, ""}});
+  EXPECT_TRUE(s.window->HelpMode);
+  strike(*s.window, {{Qt::Key_F1, {}, ""}});
+  EXPECT_FALSE(s.window->HelpMode);
+  EXPECT_EQ(s.dialogs.boxes, std::vector<std::string>{"help"});
+  strike(*s.window, {{Qt::Key_Q, kCtrl, "\x11"}});
+  EXPECT_FALSE(s.window->isVisible());
 }

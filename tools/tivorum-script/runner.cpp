@@ -68,6 +68,7 @@ struct SpecialKey {
   const char* name;
   Qt::Key key;
   const char* text;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 
 constexpr SpecialKey kSpecialKeys[] = {
@@ -82,6 +83,41 @@ constexpr SpecialKey kSpecialKeys[] = {
     {"Right", Qt::Key_Right, ""},
     {"Home", Qt::Key_Home, ""},
     {"End", Qt::Key_End, ""},
+    {"KP0", Qt::Key_0, "0", Qt::KeypadModifier},
+    {"KP1", Qt::Key_1, "1", Qt::KeypadModifier},
+    {"KP2", Qt::Key_2, "2", Qt::KeypadModifier},
+    {"KP3", Qt::Key_3, "3", Qt::KeypadModifier},
+    {"KP4", Qt::Key_4, "4", Qt::KeypadModifier},
+    {"KP5", Qt::Key_5, "5", Qt::KeypadModifier},
+    {"KP6", Qt::Key_6, "6", Qt::KeypadModifier},
+    {"KP7", Qt::Key_7, "7", Qt::KeypadModifier},
+    {"KP8", Qt::Key_8, "8", Qt::KeypadModifier},
+    {"KP9", Qt::Key_9, "9", Qt::KeypadModifier},
+    {"KP+", Qt::Key_Plus, "+", Qt::KeypadModifier},
+    {"KP-", Qt::Key_Minus, "-", Qt::KeypadModifier},
+    {"KP*", Qt::Key_Asterisk, "*", Qt::KeypadModifier},
+    {"KP/", Qt::Key_Slash, "/", Qt::KeypadModifier},
+    {"KP.", Qt::Key_Period, ".", Qt::KeypadModifier},
+    {"KP,", Qt::Key_Comma, ",", Qt::KeypadModifier},
+    {"KPEnter", Qt::Key_Enter, "\r", Qt::KeypadModifier},
+    // The keypad with NumLock off
+    {"KPIns", Qt::Key_Insert, "", Qt::KeypadModifier},
+    {"KPEnd", Qt::Key_End, "", Qt::KeypadModifier},
+    {"KPDown", Qt::Key_Down, "", Qt::KeypadModifier},
+    {"KPPgDn", Qt::Key_PageDown, "", Qt::KeypadModifier},
+    {"KPLeft", Qt::Key_Left, "", Qt::KeypadModifier},
+    {"KPBegin", Qt::Key_Clear, "", Qt::KeypadModifier},
+    {"KPRight", Qt::Key_Right, "", Qt::KeypadModifier},
+    {"KPHome", Qt::Key_Home, "", Qt::KeypadModifier},
+    {"KPUp", Qt::Key_Up, "", Qt::KeypadModifier},
+    {"KPPgUp", Qt::Key_PageUp, "", Qt::KeypadModifier},
+    {"KPDel", Qt::Key_Delete, "", Qt::KeypadModifier},
+    {"F1", Qt::Key_F1, "", Qt::NoModifier},
+    {"Copy", Qt::Key_Copy, "", Qt::NoModifier},
+    {"Ctrl+C", Qt::Key_C, "\x03", Qt::ControlModifier},
+    {"Ctrl+V", Qt::Key_V, "\x16", Qt::ControlModifier},
+    {"Ctrl+Q", Qt::Key_Q, "\x11", Qt::ControlModifier},
+    {"Shift+Insert", Qt::Key_Insert, "", Qt::ShiftModifier},
 };
 
 // The key a character is typed with.
@@ -371,7 +407,7 @@ void ScriptRunner::typeText(const QString& text) {
       }
       if (!special) fail("key: unknown key {" + name.toStdString() + "}");
       typeKey(special->key, QString::fromLatin1(special->text),
-              special->key == Qt::Key_Shift ? Qt::ShiftModifier : Qt::NoModifier);
+              special->key == Qt::Key_Shift ? Qt::ShiftModifier : special->modifiers);
     }
     i = close;
   }
