@@ -9,6 +9,7 @@
 #include "app/dialogs.h"
 #include "calc/help_file.h"
 #include "controls/accelerator_style.h"
+#include "controls/accessibility.h"
 
 namespace tivorum {
 
@@ -21,6 +22,7 @@ void setUpApplication(QApplication& app) {
   QFont::insertSubstitution("Arial", "Liberation Sans");
   // Standard buttons underline their accelerator as the keypad's keys do.
   app.setStyle(new AcceleratorStyle);
+  installAccessibility();
 }
 
 namespace {

@@ -1,8 +1,6 @@
 #include "controls/color_button.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -13,6 +11,8 @@
 #include <QPalette>
 #include <QShortcutEvent>
 #include <algorithm>
+
+#include "controls/accessibility.h"
 
 namespace tivorum {
 
@@ -85,39 +85,6 @@ bool offerTo(QWidget* parent, QWidget* window, QChar ch) {
   return false;
 }
 
-// Screen readers see a push button named by its caption, with a press action.
-class ColorButtonAccessible : public QAccessibleWidget {
- public:
-  explicit ColorButtonAccessible(TColorButton* button)
-      : QAccessibleWidget(button, QAccessible::Button) {}
-
-  QAccessible::State state() const override {
-    QAccessible::State s = QAccessibleWidget::state();
-    s.pressed = button()->buttonState() == TColorButton::StatePressed;
-    return s;
-  }
-  QStringList actionNames() const override {
-    QStringList names = QAccessibleWidget::actionNames();
-    if (button()->isEnabled()) names.prepend(pressAction());
-    return names;
-  }
-  void doAction(const QString& name) override {
-    if (name == pressAction() && button()->isEnabled())
-      button()->click();
-    else
-      QAccessibleWidget::doAction(name);
-  }
-
- private:
-  TColorButton* button() const { return static_cast<TColorButton*>(widget()); }
-};
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("TColorButton") && object && object->isWidgetType())
-    return new ColorButtonAccessible(static_cast<TColorButton*>(object));
-  return nullptr;
-}
-
 }  // namespace
 
 bool dispatchDialogChar(QWidget* window, QChar ch) {
@@ -141,11 +108,8 @@ TColorButton::TColorButton(const QString& caption, QWidget* parent) : QWidget(pa
 TColorButton::~TColorButton() = default;
 
 void TColorButton::init() {
-  static const bool factoryInstalled = [] {
-    QAccessible::installFactory(accessibleFactory);
-    return true;
-  }();
-  (void)factoryInstalled;
+  // A key is a push button to screen readers in any window that has one.
+  installAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(75, 25);

@@ -27,6 +27,7 @@
 #include "app/help_form.h"
 #include "app/tape_pane.h"
 #include "calc/calculator_form.h"
+#include "controls/accessibility.h"
 #include "controls/color_button.h"
 #include "controls/numeric_edit.h"
 
@@ -321,6 +322,9 @@ void ScriptRunner::execute(const std::string& rawLine) {
     printToFile_ = false;
   } else if (command == "close") {
     closeTop();
+  } else if (command == "accessible") {
+    needArgument();
+    printAccessible(argument, find(argument));
   } else if (command == "geometry") {
     needArgument();
     QWidget* w = find(argument);
@@ -535,6 +539,15 @@ void ScriptRunner::printValue(const QString& name, QWidget* control) {
     fail(name.toStdString() + " has nothing to print");
   }
   out(name + "=" + value);
+}
+
+// What a screen reader is told: role|name|description|value, each on the
+// one output line.
+void ScriptRunner::printAccessible(const QString& name, QWidget* control) {
+  const AccessibleFacts facts = accessibleFacts(control);
+  if (facts.role.isEmpty()) fail(name.toStdString() + " has no accessible role");
+  out(name + "=" + facts.role + "|" + oneLine(facts.name) + "|" + oneLine(facts.description) + "|" +
+      oneLine(facts.value));
 }
 
 void ScriptRunner::printLines(const QString& text) {

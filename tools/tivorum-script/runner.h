@@ -59,6 +59,7 @@ class ScriptRunner : public QObject, public Dialogs {
   void spin(QWidget* control, const QString& number);
   void printValue(const QString& name, QWidget* control);
   void printFile(const QString& name);
+  void printAccessible(const QString& name, QWidget* control);
   void printLines(const QString& text);
   void closeTop();
 
