@@ -19,24 +19,13 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "calc/keys.h"
 #include "controls/color_button.h"
+#include "controls/qt_text.h"
 
 namespace tivorum {
 
 namespace {
-
-struct SymbolWord {
-  const char* caption;  // as shown, UTF-8
-  const char* word;
-};
-
-constexpr SymbolWord kSymbolWords[] = {
-    {"X", "multiply"},     {"-", "minus"},           {"+", "plus"},
-    {"\u00f7", "divide"},  {".", "point"},           {"+/-", "change sign"},
-    {"=", "equals"},       {"%", "percent"},         {"|x|", "absolute value"},
-    {"1/x", "reciprocal"}, {"x\u00b2", "x squared"}, {"x^y", "x to the power y"},
-    {"n!", "factorial"},
-};
 
 // Lines joined by one blank: a caption broken over two lines is one phrase.
 QString joinLines(const QString& text) {
@@ -275,8 +264,12 @@ class ShowWatcher : public QObject {
 }  // namespace
 
 QString spokenSymbol(const QString& shownCaption) {
-  for (const SymbolWord& s : kSymbolWords) {
-    if (shownCaption == QString::fromUtf8(s.caption)) return QString::fromUtf8(s.word);
+  // The keypad's table says how each key is read; a key read as its
+  // caption needs no word of its own.
+  for (const KeyRow& row : keyTable()) {
+    const QString caption = tivorum::shownCaption(qstr(row.caption));
+    const QString spoken = qstr(row.spoken);
+    if (caption == shownCaption && spoken != caption) return spoken;
   }
   return {};
 }

@@ -192,15 +192,15 @@ TEST(Accessibility, WhatIsNotShownIsLeftOutOfTheTree) {
   EXPECT_EQ(countNamed(nodes, "Tape"), 1);
 
   // Help mode takes the front Help key away; the one behind shows.
-  w.SpeedButton2->click();
+  w.findChild<QAbstractButton*>("SpeedButton2")->click();
   ASSERT_TRUE(w.HelpMode);
   nodes = walkWindow(&w);
   EXPECT_EQ(countNamed(nodes, "SpeedButton2"), 0);
   EXPECT_EQ(countNamed(nodes, "SpeedButton1"), 1);
-  w.SpeedButton1->click();
+  w.findChild<QAbstractButton*>("SpeedButton1")->click();
 
   // With the tape put away the window ends before the tape.
-  w.TapeBut->click();
+  w.findChild<TColorButton*>("TapeBut")->click();
   ASSERT_FALSE(w.TapeShown);
   nodes = walkWindow(&w);
   EXPECT_EQ(countNamed(nodes, "Tape"), 0);
@@ -242,7 +242,8 @@ TEST(Accessibility, SpokenCaptions) {
 
 TEST(Accessibility, AKeyIsNamedByItsCaptionAsItChanges) {
   Started s;
-  TColorButton* key = s.window->ButDegRad;
+  TColorButton* key = s.window->findChild<TColorButton*>("ButDegRad");
+  ASSERT_NE(key, nullptr);
   const QString before = accessibleFacts(key).name;
   key->click();
   const AccessibleFacts after = accessibleFacts(key);
