@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/dialogs.h"
+#include "controls/dialogs.h"
 
 class QuietDialogs : public tivorum::Dialogs {
  public:
@@ -13,8 +13,8 @@ class QuietDialogs : public tivorum::Dialogs {
     std::fprintf(stderr, "box %s: %s\n", qPrintable(caption), qPrintable(text));
   }
   bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(THelpForm&) override {}
-  void showAbout(TAboutCal&) override {}
+  void showHelp(QDialog&) override {}
+  void showAbout(QDialog&) override {}
   tivorum::PrintAnswer askPrint(QWidget*, bool) override {
     tivorum::PrintAnswer answer;
     answer.accepted = true;

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/app_setup.h"
-#include "app/tape_pane.h"
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
+#include "controls/tape_pane.h"
 #include "quiet_dialogs.h"
 
 namespace {

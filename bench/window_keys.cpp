@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "app/app_setup.h"
-#include "app/tape_pane.h"
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
+#include "controls/tape_pane.h"
 #include "quiet_dialogs.h"
 
 int main(int argc, char** argv) {

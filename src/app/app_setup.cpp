@@ -6,10 +6,10 @@
 #include <QFont>
 #include <QStandardPaths>
 
-#include "app/dialogs.h"
 #include "calc/help_file.h"
 #include "controls/accelerator_style.h"
 #include "controls/accessibility.h"
+#include "controls/dialogs.h"
 
 namespace tivorum {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
 
 class QApplication;
 

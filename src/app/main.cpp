@@ -2,9 +2,10 @@
 #include <cstdio>
 
 #include "app/app_setup.h"
+#include "app/calculator_form.h"
 #include "app/command_line.h"
 #include "app/help_form.h"
-#include "calc/calculator_form.h"
+#include "app/module_windows.h"
 
 int main(int argc, char** argv) {
   // Before QApplication, which needs a display.
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tivorum::setUpApplication(app);
   Tcalculator1 calculator(tivorum::programPaths());
+  calculator.setModuleWindows(tivorum::createModuleWindow);
   // The help window the program keeps; every request makes its own.
   THelpForm helpForm(&calculator);
   tivorum::startMainWindow(calculator);

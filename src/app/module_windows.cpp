@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "calc/calculator_form.h"
 #include "finance/currency_form.h"
 #include "finance/dividend_form.h"
 #include "finance/financal_form.h"
@@ -16,30 +15,29 @@
 
 namespace tivorum {
 
-// One line per module: `return new TLoanForm(&owner);` and its include above.
-QDialog* createModuleWindow(Module module, Tcalculator1& owner) {
-  (void)owner;
+// One line per module: `return new TLoanForm(host);` and its include above.
+QDialog* createModuleWindow(Module module, ModuleHost& host) {
   switch (module) {
     case Module::Currency:
-      return new TCurrencyForm(owner);
+      return new TCurrencyForm(host);
     case Module::Loan:
-      return new TLoanForm(owner);
+      return new TLoanForm(host);
     case Module::Dividend:
-      return new TDividendForm(owner);
+      return new TDividendForm(host);
     case Module::Financial:
-      return new TFinancialForm(owner);
+      return new TFinancialForm(host);
     case Module::Profit:
-      return new TPricingForm(owner);
+      return new TPricingForm(host);
     case Module::Interest:
-      return new TInterestForm(owner);
+      return new TInterestForm(host);
     case Module::Investment:
-      return new TInvestForm(owner);
+      return new TInvestForm(host);
     case Module::Area:
-      return new TAreaForm(owner);
+      return new TAreaForm(host);
     case Module::Volume:
-      return new TVolumeForm(owner);
+      return new TVolumeForm(host);
     case Module::Surface:
-      return new TSurfaceAreaForm(owner);
+      return new TSurfaceAreaForm(host);
   }
   return nullptr;
 }

@@ -1,26 +1,12 @@
 // The module windows the main window's module keys open.
 #pragma once
 
-class QDialog;
-class Tcalculator1;
+#include "controls/module_host.h"
 
 namespace tivorum {
 
-enum class Module {
-  Currency,
-  Loan,
-  Dividend,
-  Financial,
-  Profit,
-  Interest,
-  Investment,
-  Area,
-  Volume,
-  Surface
-};
-
-// A new window for `module`, owned by `owner` (which shows it modally and
-// deletes it when it closes); nullptr for a module that has no window yet.
-QDialog* createModuleWindow(Module module, Tcalculator1& owner);
+// A new window for `module` over `host`; nullptr for a module that has no
+// window yet. The program hands this to the main window as its factory.
+QDialog* createModuleWindow(Module module, ModuleHost& host);
 
 }  // namespace tivorum

@@ -11,8 +11,7 @@
 #include <exception>
 #include <string>
 
-#include "app/dialogs.h"
-#include "calc/calculator_form.h"
+#include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
 #include "finance/currency.h"
 #include "finance/double_value.h"
@@ -30,9 +29,9 @@ constexpr int kListWidth = 140;
 
 }  // namespace
 
-TCurrencyForm::TCurrencyForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TCurrencyForm", kCaption, kClientWidth, kClientHeight),
-      factors_(owner.currencyFactors()) {
+TCurrencyForm::TCurrencyForm(ModuleHost& host)
+    : ModuleForm(host, "TCurrencyForm", kCaption, kClientWidth, kClientHeight),
+      factors_(host.currencyFactors()) {
   CurrencyGroup = addRadioGroup(this, kGroup, QRect(6, 4, 417, 146), {{8, 14}, {8, 98}});
   CurrencyGroup.box->setAccessibleName("Direction of the conversion");
 
@@ -129,7 +128,7 @@ void TCurrencyForm::SaveButtonClick() {
   // A text the next start-up could not read back is not written.
   if (!runReportingErrors(this, [&] { (void)textToDouble(text); })) return;
   const WriteResult written =
-      saveCurrencyFactor(owner().settingsFolder(), CurFromDropDown->currentIndex(), text);
+      saveCurrencyFactor(host().settingsFolder(), CurFromDropDown->currentIndex(), text);
   if (!written.ok) reportError(this, written.message);
 }
 
@@ -145,7 +144,7 @@ void TCurrencyForm::SolveButtonClick() {
 
   ModuleSolve out;
   try {
-    SolveCurrency(in, factors_, out, owner().tape());
+    SolveCurrency(in, factors_, out, host().tape());
   } catch (const std::exception& fault) {
     // The factor written before the fault stays.
     applyWrites(out);
@@ -156,13 +155,13 @@ void TCurrencyForm::SolveButtonClick() {
   if (!out.stopped()) return;
   const bool hide = messageHidesGroup(in.direction);
   if (hide) CurrencyGroup.box->hide();
-  dialogs().message(this, qstr(kModuleErrorCaption), qstr(out.message), BoxIcon::Error);
+  host().message(this, qstr(kModuleErrorCaption), qstr(out.message), BoxIcon::Error);
   if (hide) CurrencyGroup.box->show();
 }
 
 void TCurrencyForm::HelpButtonClick() {
   if (!leaveFactorField()) return;
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TCurrencyForm::CloseButtonClick() {

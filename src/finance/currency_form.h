@@ -20,7 +20,7 @@ class TCurrencyForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TCurrencyForm(Tcalculator1& owner);
+  explicit TCurrencyForm(tivorum::ModuleHost& host);
 
   // Controls, under their own names. Item 0 of the group labels the foreign
   // row, item 1 the US-dollar row.

@@ -7,36 +7,11 @@
 #include <string_view>
 
 #include "calc/tape.h"
+#include "finance/dividend_window.h"
 #include "finance/module_solve.h"
 #include "finance/window_data.h"
 
 namespace tivorum {
-
-namespace dividend_window {
-
-inline constexpr std::string_view kCaption = "Dividend Calculator";
-inline constexpr int kClientWidth = 295;
-inline constexpr int kClientHeight = 175;
-inline constexpr bool kStaysOnTop = true;  // a fixed-size dialog
-inline constexpr std::string_view kHelpTopic = "Dividend";
-
-// Each item labels the field beside it.
-inline constexpr std::array<std::string_view, 3> kGroupItems{
-    "Dividend ($):", "Price per Share ($):", "Yield (%):"};
-inline constexpr RadioGroupData kGroup{"DividendGroup", "Dividend", kGroupItems, 2,
-                                       "Select one to calculate after entering other two."};
-
-inline constexpr EntryFieldData kDividend{"DivEnter", 13, "",
-                                          "Enter/Show amount of dividend per share."};
-inline constexpr EntryFieldData kPrice{"PriceEnter", 13, "", "Enter/Show price per share."};
-inline constexpr EntryFieldData kYield{"YieldEnter", 7, "", "Enter/Show % yield per share."};
-
-inline constexpr ButtonData kSolveButton{"DivSolveButton", kSolveCaption,
-                                         "Solve for selected value given other amounts."};
-inline constexpr ButtonData kCloseButton{"DivExitButton", kCloseCaption, kCloseHint};
-inline constexpr ButtonData kHelpButton{"DivHelpButton", kHelpCaption, kHelpHint};
-
-}  // namespace dividend_window
 
 // The DividendGroup item: the quantity to compute.
 enum class DividendSolveFor { Dividend, Price, Yield };

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "calc/calculator_form.h"
 #include "controls/numeric_edit.h"
 #include "finance/dividend.h"
 
@@ -18,8 +17,8 @@ constexpr int kFieldWidth = 113;
 
 }  // namespace
 
-TDividendForm::TDividendForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TDividendForm", kCaption, kClientWidth, kClientHeight) {
+TDividendForm::TDividendForm(ModuleHost& host)
+    : ModuleForm(host, "TDividendForm", kCaption, kClientWidth, kClientHeight) {
   // A fixed dialog frame (no minimise box) above the other windows.
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -56,11 +55,11 @@ void TDividendForm::DivSolveButtonClick() {
   in.yield = YieldEnter->valueText();
   const int item = DividendGroup.selected();
   in.solveFor = item < 0 ? DividendSolveFor::Yield : kSolveFor[item];
-  runSolve([&](ModuleSolve& out) { SolveDividend(in, out, owner().tape()); });
+  runSolve([&](ModuleSolve& out) { SolveDividend(in, out, host().tape()); });
 }
 
 void TDividendForm::DivHelpButtonClick() {
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TDividendForm::DivExitButtonClick() {

@@ -14,7 +14,7 @@ class TDividendForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TDividendForm(Tcalculator1& owner);
+  explicit TDividendForm(tivorum::ModuleHost& host);
 
   // Controls, under their own names. The group's items label the fields.
   tivorum::RadioGroup DividendGroup;

@@ -7,8 +7,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-#include "app/dialogs.h"
-#include "calc/calculator_form.h"
+#include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
 
 using namespace tivorum;
@@ -23,8 +22,8 @@ constexpr int kRowHeight = 24;
 
 }  // namespace
 
-TFinancialForm::TFinancialForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TFinancialForm", kCaption, kClientWidth, kClientHeight) {
+TFinancialForm::TFinancialForm(ModuleHost& host)
+    : ModuleForm(host, "TFinancialForm", kCaption, kClientWidth, kClientHeight) {
   // What to solve, each item in front of its field.
   AnnuityGroup = addRadioGroup(this, kGroup, QRect(4, 4, 267, 134),
                                {QPoint(8, 12), QPoint(8, 42), QPoint(8, 72), QPoint(8, 102)});
@@ -79,7 +78,7 @@ AnnuityType TFinancialForm::calculationType() const {
 void TFinancialForm::AnnuityGroupClick() {
   const AnnuityGroupCheck check = checkAnnuityGroupClick(calculationType(), solveFor());
   if (check.message.empty()) return;
-  dialogs().message(this, qstr(kModuleErrorCaption), qstr(check.message), BoxIcon::Error);
+  host().message(this, qstr(kModuleErrorCaption), qstr(check.message), BoxIcon::Error);
   AnnuityGroup.select(static_cast<int>(check.selection));
 }
 
@@ -92,11 +91,11 @@ void TFinancialForm::FinSolveButtonClick() {
   in.periodIndex = FinDropDownBox->currentIndex();
   in.solveFor = solveFor();
   in.type = calculationType();
-  runSolve([&](ModuleSolve& out) { SolveAnnuity(in, out, owner().tape()); });
+  runSolve([&](ModuleSolve& out) { SolveAnnuity(in, out, host().tape()); });
 }
 
 void TFinancialForm::FinHelpButtonClick() {
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TFinancialForm::FinCloseButtonClick() {

@@ -13,7 +13,7 @@ class TFinancialForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TFinancialForm(Tcalculator1& owner);
+  explicit TFinancialForm(tivorum::ModuleHost& host);
 
   tivorum::AnnuityQuantity solveFor() const;
   tivorum::AnnuityType calculationType() const;

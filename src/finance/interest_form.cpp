@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-#include "calc/calculator_form.h"
 #include "controls/numeric_edit.h"
 #include "finance/interest.h"
 
@@ -24,8 +23,8 @@ constexpr int kRowTop[] = {20, 60};
 
 }  // namespace
 
-TInterestForm::TInterestForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TInterestForm", kCaption, kClientWidth, kClientHeight) {
+TInterestForm::TInterestForm(ModuleHost& host)
+    : ModuleForm(host, "TInterestForm", kCaption, kClientWidth, kClientHeight) {
   InterestGroup = addRadioGroup(this, kGroup, QRect(4, 4, 269, 98), {{8, 18}, {8, 58}});
   InterestGroup.box->setAccessibleName("Rate to solve for");
   NominalRateEnter = addEntry(this, kNominalRate, QRect(kFieldLeft, kRowTop[0], kFieldWidth, 26),
@@ -72,11 +71,11 @@ void TInterestForm::InterestSolveButtonClick() {
   in.periodIndex = PeriodDropDown->currentIndex();
   in.solveFor =
       InterestGroup.selected() == 0 ? InterestSolveFor::NominalRate : InterestSolveFor::ActualRate;
-  runSolve([&](ModuleSolve& out) { SolveInterest(in, out, owner().tape()); });
+  runSolve([&](ModuleSolve& out) { SolveInterest(in, out, host().tape()); });
 }
 
 void TInterestForm::InterestHelpButtonClick() {
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TInterestForm::CloseInterestButtonClick() {

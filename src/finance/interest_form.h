@@ -17,7 +17,7 @@ class TInterestForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TInterestForm(Tcalculator1& owner);
+  explicit TInterestForm(tivorum::ModuleHost& host);
 
   // Controls, under their own names. The group's items label the fields.
   tivorum::RadioGroup InterestGroup;

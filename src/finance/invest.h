@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/tape.h"
+#include "finance/invest_window.h"
 #include "finance/module_solve.h"
 #include "finance/periods.h"
 #include "finance/window_data.h"
@@ -29,75 +30,6 @@ inline constexpr std::array<PaymentPeriod, 9> kInvestmentPeriods{{
 
 // The three-way choice of InvestStartGroup's two items and PeriodicRadio.
 enum class InvestSolveFor { StartingAmount, TargetAmount, PeriodicAmount };
-
-namespace invest_window {
-
-inline constexpr std::string_view kCaption = "Investments";
-inline constexpr int kClientWidth = 304;
-inline constexpr int kClientHeight = 412;
-inline constexpr std::string_view kHelpTopic = "Investment";
-
-inline constexpr std::array<std::string_view, 2> kStartGroupItems{"Starting amount ($):",
-                                                                  "Target amount ($):"};
-inline constexpr RadioGroupData kStartGroup{
-    "InvestStartGroup", "Starting Investment", kStartGroupItems, 0,
-    "Select  \"Starting Amount\" if target amount and\n% return are known. Select \"Target "
-    "Amount\"\nif starting amount and % return are known."};
-inline constexpr EntryFieldData kStart{"StartEnter", 0, "", "Enter starting amount of investment."};
-inline constexpr EntryFieldData kTarget{"TargetEnter", 0, "", "Enter target amount of investment."};
-
-inline constexpr ResultFieldData kFuture{"FutureLabel", "Future value:", "FutureShow",
-                                         "Future value of investment adjusted for rate\nof "
-                                         "inflation."};
-inline constexpr SpinFieldData kYears{"NumberYearslabel",
-                                      "Number of Years:",
-                                      "NumberYearsSpin",
-                                      1,
-                                      100,
-                                      3,
-                                      1,
-                                      "Enter number of years for investment."};
-
-inline constexpr std::string_view kReturnLabelName = "ReturnLabel";
-inline constexpr std::string_view kReturnLabelCaption = "% Annual return on Investment (expected):";
-inline constexpr EntryFieldData kReturn{"ReturnEnter", 0, "0",
-                                        "Enter expected annual rate of return on\ninvestment."};
-
-inline constexpr std::string_view kPeriodicGroupName = "PeriodicGroup";
-inline constexpr std::string_view kPeriodicGroupCaption = "Periodic Investment";
-inline constexpr std::string_view kPeriodicGroupHint =
-    "Select  to calculate periodic investment\n amount required when starting amount, \ntarget "
-    "amount, and % return are known.";
-inline constexpr std::string_view kPeriodicRadioName = "PeriodicRadio";
-inline constexpr std::string_view kPeriodicRadioCaption = "Investment ";  // initially clear
-inline constexpr std::string_view kPeriodicLabelName = "PeriodicLabel";
-inline constexpr std::string_view kPeriodicLabelCaption = "Amount ($):";
-inline constexpr EntryFieldData kAmount{"AmountEnter", 0, "0",
-                                        "Enter amount of periodic investment."};
-
-inline constexpr std::string_view kHowOftenLabelName = "HowOftenLabel";
-inline constexpr std::string_view kHowOftenLabelCaption = "How Often?:";
-inline constexpr std::string_view kPeriodBoxName = "PeriodDropDownBox";
-inline constexpr int kPeriodInitialIndex = 0;  // "Annually", set by FormActivate
-inline constexpr std::string_view kPeriodHint =
-    "Select period of investment (how often amounts\nare added to investment).";
-
-inline constexpr std::string_view kTaxLabelName = "TaxLabel";
-inline constexpr std::string_view kTaxLabelCaption = "Tax rate (%):";
-inline constexpr EntryFieldData kTax{
-    "TaxEnter", 0, "0", "Enter % tax rate. Calculations are adjusted\nfor the tax rate shown."};
-inline constexpr std::string_view kInflationLabelName = "InflationLabel";
-inline constexpr std::string_view kInflationLabelCaption = "Inflation rate (%):";
-inline constexpr EntryFieldData kInflation{
-    "InflationEnter", 0, "0",
-    "Enter anticipated % rate of inflation.  Future\nValue of investment is adjusted."};
-
-inline constexpr ButtonData kSolveButton{
-    "SolveButton", kSolveCaption, "Solve for selected investment amounts using\namounts entered."};
-inline constexpr ButtonData kCloseButton{"BitBtn2", kCloseCaption, kCloseHint};
-inline constexpr ButtonData kHelpButton{"BitBtn1", kHelpCaption, kHelpHint};
-
-}  // namespace invest_window
 
 struct InvestInput {
   std::string start;                                     // StartEnter

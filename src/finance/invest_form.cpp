@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-#include "calc/calculator_form.h"
 #include "controls/numeric_edit.h"
 #include "controls/spin_field.h"
 
@@ -31,8 +30,8 @@ QRect rightAligned(int right, int y, int width) {
 
 }  // namespace
 
-TInvestForm::TInvestForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TInvestForm", kCaption, kClientWidth, kClientHeight) {
+TInvestForm::TInvestForm(ModuleHost& host)
+    : ModuleForm(host, "TInvestForm", kCaption, kClientWidth, kClientHeight) {
   // Start or target, each item in front of its field.
   InvestStartGroup =
       addRadioGroup(this, kStartGroup, QRect(4, 4, 296, 88), {QPoint(8, 24), QPoint(8, 56)});
@@ -144,11 +143,11 @@ void TInvestForm::SolveButtonClick() {
   in.years = NumberYearsSpin->value();
   in.periodIndex = PeriodDropDownBox->currentIndex();
   in.solveFor = solveFor();
-  runSolve([&](ModuleSolve& out) { SolveInvestment(in, out, owner().tape()); });
+  runSolve([&](ModuleSolve& out) { SolveInvestment(in, out, host().tape()); });
 }
 
 void TInvestForm::BitBtn1Click() {
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TInvestForm::BitBtn2Click() {

@@ -15,7 +15,7 @@ class TInvestForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TInvestForm(Tcalculator1& owner);
+  explicit TInvestForm(tivorum::ModuleHost& host);
 
   // The three-way choice of InvestStartGroup and PeriodicRadio.
   tivorum::InvestSolveFor solveFor() const;

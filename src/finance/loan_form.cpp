@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QStyle>
 
-#include "calc/calculator_form.h"
 #include "controls/numeric_edit.h"
 #include "controls/spin_field.h"
 
@@ -30,8 +29,8 @@ const QColor kBlue(0, 0, 255);
 }  // namespace
 
 // The outer height of 452 pixels is this client area under its title bar.
-TLoanForm::TLoanForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TLoanForm", kCaption, kClientWidth, kClientHeight) {
+TLoanForm::TLoanForm(ModuleHost& host)
+    : ModuleForm(host, "TLoanForm", kCaption, kClientWidth, kClientHeight) {
   // What to solve, each item in front of its field; two items take a second
   // caption line under them.
   LoanGroup = addRadioGroup(this, kGroup, QRect(4, 4, 273, 150),
@@ -125,7 +124,7 @@ void TLoanForm::LoanSolveButtonClick() {
   in.periods = NoPerSpin->value();
   in.afterPayment = AfterPayNoSpin->value();
   in.solveFor = solveFor();
-  runSolve([&](ModuleSolve& out) { SolveLoan(in, out, owner().tape()); });
+  runSolve([&](ModuleSolve& out) { SolveLoan(in, out, host().tape()); });
 }
 
 void TLoanForm::DownPayEnterExit() {
@@ -135,7 +134,7 @@ void TLoanForm::DownPayEnterExit() {
 }
 
 void TLoanForm::HelpButtonClick() {
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TLoanForm::LoanCloseButtonClick() {

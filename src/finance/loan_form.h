@@ -14,7 +14,7 @@ class TLoanForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TLoanForm(Tcalculator1& owner);
+  explicit TLoanForm(tivorum::ModuleHost& host);
 
   // What the solve computes, from LoanGroup.
   tivorum::LoanSolveFor solveFor() const;

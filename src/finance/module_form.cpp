@@ -15,10 +15,9 @@
 #include <QStyle>
 #include <exception>
 
-#include "app/dialogs.h"
-#include "calc/calculator_form.h"
 #include "controls/color_button.h"
 #include "controls/dialog_keys.h"
+#include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
 #include "controls/shrink_close.h"
 #include "controls/spin_field.h"
@@ -79,9 +78,9 @@ void RadioGroup::clear() {
   buttons->setExclusive(true);
 }
 
-ModuleForm::ModuleForm(Tcalculator1& owner, std::string_view name, std::string_view caption,
+ModuleForm::ModuleForm(ModuleHost& host, std::string_view name, std::string_view caption,
                        int clientWidth, int clientHeight)
-    : QDialog(&owner), owner_(owner) {
+    : QDialog(&host.hostWindow()), host_(host) {
   setObjectName(qstr(name));
   setWindowTitle(qstr(caption));
   setAccessibleName(qstr(caption));
@@ -303,7 +302,7 @@ void ModuleForm::runSolve(const std::function<void(ModuleSolve&)>& solve) {
   }
   applyWrites(result);
   if (result.stopped()) {
-    dialogs().message(this, qstr(kModuleErrorCaption), qstr(result.message), BoxIcon::Error);
+    host().message(this, qstr(kModuleErrorCaption), qstr(result.message), BoxIcon::Error);
   }
 }
 

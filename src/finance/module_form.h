@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/module_host.h"
 #include "controls/qt_text.h"
 #include "finance/module_solve.h"
 #include "finance/periods.h"
@@ -23,7 +24,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class Tcalculator1;
 
 namespace tivorum {
 
@@ -52,11 +52,11 @@ class ModuleForm : public QDialog {
   Q_OBJECT
 
  public:
-  ModuleForm(Tcalculator1& owner, std::string_view name, std::string_view caption, int clientWidth,
+  ModuleForm(ModuleHost& host, std::string_view name, std::string_view caption, int clientWidth,
              int clientHeight);
 
  protected:
-  Tcalculator1& owner() const { return owner_; }
+  ModuleHost& host() const { return host_; }
 
   // Builders: each control gets its name, hint and accessible name. Places
   // are in the parent's coordinates.
@@ -112,7 +112,7 @@ class ModuleForm : public QDialog {
     std::function<void()> handler;
   };
 
-  Tcalculator1& owner_;
+  ModuleHost& host_;
   std::vector<FocusHandler> focusHandlers_;
   bool opened_ = false;
 };

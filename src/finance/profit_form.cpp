@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "calc/calculator_form.h"
 #include "controls/numeric_edit.h"
 #include "finance/profit.h"
 
@@ -18,8 +17,8 @@ constexpr int kFieldWidth = 117;
 
 }  // namespace
 
-TPricingForm::TPricingForm(Tcalculator1& owner)
-    : ModuleForm(owner, "TPricingForm", kCaption, kClientWidth, kClientHeight) {
+TPricingForm::TPricingForm(ModuleHost& host)
+    : ModuleForm(host, "TPricingForm", kCaption, kClientWidth, kClientHeight) {
   ProfitGroup = addRadioGroup(this, kGroup, QRect(6, 2, 291, 128), {{8, 20}, {8, 54}, {8, 88}});
   CostEnter = addEntry(this, kCost, QRect(kFieldLeft, 22, kFieldWidth, 26),
                        accessibleFromCaption(kGroupItems[0]));
@@ -51,11 +50,11 @@ void TPricingForm::SolveButtonClick() {
   in.margin = ProfitEnter->valueText();
   const int item = ProfitGroup.selected();
   in.solveFor = item < 0 ? PricingSolveFor::Cost : kSolveFor[item];
-  runSolve([&](ModuleSolve& out) { SolvePricing(in, out, owner().tape()); });
+  runSolve([&](ModuleSolve& out) { SolvePricing(in, out, host().tape()); });
 }
 
 void TPricingForm::HelpButtonClick() {
-  owner().ShowButtonHelp(kHelpTopic);
+  host().showHelp(kHelpTopic);
 }
 
 void TPricingForm::CloseButtonClick() {

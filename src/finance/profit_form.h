@@ -14,7 +14,7 @@ class TPricingForm : public tivorum::ModuleForm {
   Q_OBJECT
 
  public:
-  explicit TPricingForm(Tcalculator1& owner);
+  explicit TPricingForm(tivorum::ModuleHost& host);
 
   // Controls, under their own names. The group's items label the fields.
   tivorum::RadioGroup ProfitGroup;

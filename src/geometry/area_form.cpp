@@ -9,8 +9,8 @@
 
 #include "controls/qt_text.h"
 #include "controls/spin_field.h"
-#include "geometry/area.h"
 #include "geometry/area_pictures.h"
+#include "geometry/area_window.h"
 #include "geometry/notebook.h"
 
 using namespace tivorum;
@@ -53,8 +53,8 @@ const AreaModeGroup& modeGroupOf(int page) {
 
 }  // namespace
 
-TAreaForm::TAreaForm(Tcalculator1& owner)
-    : NotebookForm(areaNotebook().notebook, owner, areaPictures()) {
+TAreaForm::TAreaForm(ModuleHost& host)
+    : NotebookForm(areaNotebook().notebook, host, areaPictures()) {
   const AreaNotebook& area = areaNotebook();
   setFixedSize(area.notebook.clientWidth - 2 * kFrameWidth,
                area.notebook.clientHeight - 2 * kFrameWidth - kCaptionHeight);

@@ -19,7 +19,7 @@ class TAreaForm : public tivorum::NotebookForm {
   Q_OBJECT
 
  public:
-  explicit TAreaForm(Tcalculator1& owner);
+  explicit TAreaForm(tivorum::ModuleHost& host);
 
   // Activation as the window opens: empties the listed fields.
   void FormActivate();

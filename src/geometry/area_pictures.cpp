@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "geometry/area.h"
+#include "geometry/area_window.h"
 
 namespace tivorum {
 

@@ -19,9 +19,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/dialogs.h"
-#include "calc/calculator_form.h"
 #include "controls/dialog_keys.h"
+#include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
 #include "controls/qt_text.h"
 #include "geometry/notebook.h"
@@ -387,9 +386,9 @@ QFont NotebookForm::pageFont() {
   return font;
 }
 
-NotebookForm::NotebookForm(const Notebook& notebook, Tcalculator1& owner,
+NotebookForm::NotebookForm(const Notebook& notebook, ModuleHost& host,
                            std::span<const PagePicture> pictures)
-    : QDialog(&owner), notebook_(notebook), owner_(owner) {
+    : QDialog(&host.hostWindow()), notebook_(notebook), host_(host) {
   setObjectName(qstr(notebook.formName));
   setWindowTitle(qstr(notebook.caption));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -466,7 +465,7 @@ NotebookForm::NotebookForm(const Notebook& notebook, Tcalculator1& owner,
   }
 
   // Centred on the screen, not on the main window.
-  if (QScreen* screen = owner.screen()) {
+  if (QScreen* screen = host.hostWindow().screen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
@@ -692,8 +691,8 @@ void NotebookForm::SolveBtnClick(int page) {
   switch (outcome.end) {
     case SolveEnd::Normal:
       if (!outcome.information.empty()) {
-        dialogs().message(this, qstr(kInformationBoxCaption), qstr(outcome.information),
-                          BoxIcon::Information);
+        host_.message(this, qstr(kInformationBoxCaption), qstr(outcome.information),
+                      BoxIcon::Information);
       }
       break;
     case SolveEnd::ShowError:
@@ -712,13 +711,13 @@ void NotebookForm::ClearEmAll() {
 }
 
 void NotebookForm::ShowError(std::string_view shapeName) {
-  dialogs().message(this, qstr(kShowErrorCaption), qstr(showErrorMessage(notebook_, shapeName)),
-                    BoxIcon::Error);
+  host_.message(this, qstr(kShowErrorCaption), qstr(showErrorMessage(notebook_, shapeName)),
+                BoxIcon::Error);
   ClearEmAll();
 }
 
 void NotebookForm::HelpBtnClick() {
-  owner_.ShowButtonHelp(notebook_.helpTopic);
+  host_.showHelp(notebook_.helpTopic);
 }
 
 void NotebookForm::showEvent(QShowEvent* event) {

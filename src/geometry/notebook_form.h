@@ -9,8 +9,8 @@
 //
 //   class TVolumeForm : public tivorum::NotebookForm {
 //    public:
-//     explicit TVolumeForm(Tcalculator1& owner)
-//         : NotebookForm(tivorum::volumeNotebook(), owner, kVolumePictures) {}
+//     explicit TVolumeForm(tivorum::ModuleHost& host)
+//         : NotebookForm(tivorum::volumeNotebook(), host, kVolumePictures) {}
 //   };
 //
 // with kVolumePictures = {{"ConeImage", drawCone}, ...} in page order. A
@@ -35,6 +35,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/module_host.h"
 #include "geometry/notebook.h"
 #include "geometry/solver_page.h"
 
@@ -43,7 +44,6 @@ class QPainter;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
-class Tcalculator1;
 
 namespace tivorum {
 
@@ -93,10 +93,9 @@ class NotebookForm : public QDialog {
 
  public:
   // `pictures` holds one picture per page, in page order (fewer: the later
-  // pages have none). The description must outlive the window; the owner is
+  // pages have none). The description must outlive the window; the host's window is
   // the window's parent.
-  NotebookForm(const Notebook& notebook, Tcalculator1& owner,
-               std::span<const PagePicture> pictures);
+  NotebookForm(const Notebook& notebook, ModuleHost& host, std::span<const PagePicture> pictures);
   ~NotebookForm() override;
 
   // ---- The handlers every page shares ----
@@ -183,7 +182,7 @@ class NotebookForm : public QDialog {
   void chainFieldTabOrder(int page);
 
   const Notebook& notebook_;
-  Tcalculator1& owner_;
+  ModuleHost& host_;
   QTabWidget* tabs_ = nullptr;
   std::vector<PageControls> pages_;
   bool opened_ = false;

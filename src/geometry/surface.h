@@ -1,5 +1,4 @@
-// The surface-area notebook without its window: one solver per solid and the
-// description of the pages.
+// The surface-area notebook without its window: one solver per solid.
 #pragma once
 
 #include <string_view>
@@ -20,7 +19,6 @@ enum SphSegSurfaceField : int { kSphSegS, kSphSegR, kSphSegB };
 // What the cone page says when only its radius and circumference are known.
 inline constexpr std::string_view kConeRadiusAndCircumferenceText =
     "You cannot calculate the surface area of a cone with only radius and circumference given!";
-inline constexpr std::string_view kInformationCaption = "Information";
 
 void SolveCircularRingSurface(SolverPage& page);
 void SolveConeSurface(SolverPage& page);
@@ -28,9 +26,5 @@ void SolveCubeSurface(SolverPage& page);
 void SolvePrismSurface(SolverPage& page);
 void SolveSphereSurface(SolverPage& page);
 void SolveSphericalSegmentSurface(SolverPage& page);
-
-// TSurfaceAreaForm's six pages in tab order, its ClearEmAll list, help topic
-// and ShowError prefix.
-const Notebook& surfaceNotebook();
 
 }  // namespace tivorum

@@ -1,7 +1,7 @@
 #include "geometry/surface_form.h"
 
-#include "geometry/surface.h"
 #include "geometry/surface_pictures.h"
+#include "geometry/surface_window.h"
 #include "geometry/volume_pictures.h"
 
 using namespace tivorum;
@@ -34,8 +34,8 @@ constexpr PageHandlers<TSurfaceAreaForm> kHandlers[] = {
 
 }  // namespace
 
-TSurfaceAreaForm::TSurfaceAreaForm(Tcalculator1& owner)
-    : NotebookForm(surfaceNotebook(), owner, kPictures) {
+TSurfaceAreaForm::TSurfaceAreaForm(ModuleHost& host)
+    : NotebookForm(surfaceNotebook(), host, kPictures) {
   static_assert(std::size(kHandlers) == std::size(kPictures));
   setPageHandlers(this, kHandlers, &TSurfaceAreaForm::CircRingSurfaceHelpBtnClick);
 }

@@ -9,7 +9,7 @@ class TSurfaceAreaForm : public tivorum::NotebookForm {
   Q_OBJECT
 
  public:
-  explicit TSurfaceAreaForm(Tcalculator1& owner);
+  explicit TSurfaceAreaForm(tivorum::ModuleHost& host);
 
   // Solve, one per page in page order.
   void CircRingSurfaceSolveBtnClick();

@@ -1,5 +1,4 @@
-// The volume notebook without its window: one solver per solid and the
-// description of the pages.
+// The volume notebook without its window: one solver per solid.
 #pragma once
 
 #include "geometry/notebook.h"
@@ -29,9 +28,5 @@ void SolvePyramidVolume(SolverPage& page);
 void SolveRectPrismVolume(SolverPage& page);
 void SolveSphereVolume(SolverPage& page);
 void SolveSphericalSectorVolume(SolverPage& page);
-
-// TVolumeForm's ten pages in tab order, its ClearEmAll list, help topic and
-// ShowError prefix.
-const Notebook& volumeNotebook();
 
 }  // namespace tivorum

@@ -1,7 +1,7 @@
 #include "geometry/volume_form.h"
 
-#include "geometry/volume.h"
 #include "geometry/volume_pictures.h"
+#include "geometry/volume_window.h"
 
 using namespace tivorum;
 
@@ -49,7 +49,7 @@ constexpr PageHandlers<TVolumeForm> kHandlers[] = {
 
 }  // namespace
 
-TVolumeForm::TVolumeForm(Tcalculator1& owner) : NotebookForm(volumeNotebook(), owner, kPictures) {
+TVolumeForm::TVolumeForm(ModuleHost& host) : NotebookForm(volumeNotebook(), host, kPictures) {
   static_assert(std::size(kHandlers) == std::size(kPictures));
   setPageHandlers(this, kHandlers, &TVolumeForm::CircularRingHelpBtnClick);
 }

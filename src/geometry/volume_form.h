@@ -9,7 +9,7 @@ class TVolumeForm : public tivorum::NotebookForm {
   Q_OBJECT
 
  public:
-  explicit TVolumeForm(Tcalculator1& owner);
+  explicit TVolumeForm(tivorum::ModuleHost& host);
 
   // Solve, one per page in page order.
   void CircularRingSolveBtnClick();

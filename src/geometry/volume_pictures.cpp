@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "geometry/solid_sketch.h"
+#include "geometry/solid_pictures_drawing.h"
 
 namespace tivorum {
 

@@ -1,11 +1,11 @@
-#include "geometry/area.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "geometry/area_window.h"
 
 using namespace tivorum;
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "geometry/surface_window.h"
 #include "notebook_cases.h"
 
 using namespace tivorum;

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
 #include "geometry/area.h"
 #include "geometry/area_pictures.h"
 

@@ -1,4 +1,4 @@
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "app/app_setup.h"
-#include "app/dialogs.h"
 #include "app/help_form.h"
-#include "app/tape_pane.h"
 #include "controls/color_button.h"
+#include "controls/dialogs.h"
+#include "controls/tape_pane.h"
 
 using namespace tivorum;
 
@@ -35,8 +35,8 @@ class RecordingDialogs : public Dialogs {
     boxes.push_back((caption + ": " + text).toStdString());
     return true;
   }
-  void showHelp(THelpForm&) override { boxes.push_back("help"); }
-  void showAbout(TAboutCal&) override { boxes.push_back("about"); }
+  void showHelp(QDialog&) override { boxes.push_back("help"); }
+  void showAbout(QDialog&) override { boxes.push_back("about"); }
   PrintAnswer askPrint(QWidget*, bool) override { return {}; }
   std::vector<std::string> boxes;
 };

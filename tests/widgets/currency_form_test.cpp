@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
+#include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
 
 using namespace tivorum;
@@ -38,8 +38,8 @@ class RecordingDialogs : public Dialogs {
     shown.push_back({caption.toStdString(), text.toStdString(), group && group->isVisible()});
   }
   bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(THelpForm&) override {}
-  void showAbout(TAboutCal&) override {}
+  void showHelp(QDialog&) override {}
+  void showAbout(QDialog&) override {}
   PrintAnswer askPrint(QWidget*, bool) override { return {}; }
 
   QWidget* group = nullptr;

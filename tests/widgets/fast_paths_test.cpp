@@ -10,7 +10,7 @@
 
 #include "app/about_form.h"
 #include "app/help_form.h"
-#include "app/tape_pane.h"
+#include "controls/tape_pane.h"
 
 TEST(FastPaths, HelpWindowGetsItsCheckMarkWhenShown) {
   THelpForm form;

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
 #include "controls/numeric_edit.h"
 #include "finance/currency_form.h"
 #include "finance/dividend_form.h"

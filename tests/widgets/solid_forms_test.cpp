@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
 #include "geometry/surface_form.h"
 #include "geometry/surface_pictures.h"
 #include "geometry/volume_form.h"

@@ -1,4 +1,4 @@
-#include "app/tape_pane.h"
+#include "controls/tape_pane.h"
 
 #include <gtest/gtest.h>
 

@@ -16,8 +16,9 @@
 #include <string>
 
 #include "app/app_setup.h"
+#include "app/calculator_form.h"
 #include "app/help_form.h"
-#include "calc/calculator_form.h"
+#include "app/module_windows.h"
 #include "runner.h"
 
 namespace {
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
 
   const std::filesystem::path where(folder.toStdString());
   Tcalculator1 calculator(tivorum::AppPaths{where, where});
+  calculator.setModuleWindows(tivorum::createModuleWindow);
   tivorum::ScriptRunner runner(input, calculator, folder);
   runner.cleanUp = [&temporary] {
     if (temporary) temporary->remove();

@@ -24,12 +24,12 @@
 #include <functional>
 #include <iostream>
 
+#include "app/calculator_form.h"
 #include "app/help_form.h"
-#include "app/tape_pane.h"
-#include "calc/calculator_form.h"
 #include "controls/accessibility.h"
 #include "controls/color_button.h"
 #include "controls/numeric_edit.h"
+#include "controls/tape_pane.h"
 
 namespace tivorum {
 namespace {
@@ -586,15 +586,15 @@ bool ScriptRunner::confirm(QWidget*, const QString& caption, const QString& text
   return yes;
 }
 
-void ScriptRunner::showHelp(THelpForm& form) {
-  const QStringList lines = form.lines();
+void ScriptRunner::showHelp(QDialog& helpWindow) {
+  const QStringList lines = static_cast<THelpForm&>(helpWindow).lines();
   out("help " + (lines.isEmpty() ? QString() : lines.first()));
   for (qsizetype i = 1; i < lines.size(); ++i) {
     if (!lines[i].isEmpty()) out("help |" + lines[i]);
   }
 }
 
-void ScriptRunner::showAbout(TAboutCal&) {
+void ScriptRunner::showAbout(QDialog&) {
   out("about");
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "controls/dialogs.h"
 
 class QWidget;
 class Tcalculator1;
@@ -27,8 +27,8 @@ class ScriptRunner : public QObject, public Dialogs {
   // Dialogs: every box prints a line and is answered at once.
   void message(QWidget* parent, const QString& caption, const QString& text, BoxIcon icon) override;
   bool confirm(QWidget* parent, const QString& caption, const QString& text) override;
-  void showHelp(THelpForm& form) override;
-  void showAbout(TAboutCal& box) override;
+  void showHelp(QDialog& form) override;
+  void showAbout(QDialog& box) override;
   PrintAnswer askPrint(QWidget* parent, bool hasSelection) override;
 
   // Ends the run with status 2 and one line on standard error.

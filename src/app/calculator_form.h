@@ -2,11 +2,9 @@
 // It forwards the keypad to the engine, maps typed characters onto keys,
 // runs help mode, and loads and saves the settings.
 //
-// Module windows are created with the main window as owner
-// (tivorum::createModuleWindow) and use it for:
-//   ShowButtonHelp("Loans")                 their Help key
-//   tivorum::appendTape5(owner.tape(), ...) their tape block
-//   currencyFactors(), settingsFolder()     the currency factors and CUSTOM.INI
+// It is the host of the module windows (help, tape, currency factors,
+// settings folder, message boxes); the program hands it the factory that
+// makes them.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +21,7 @@
 #include "calc/keys.h"
 #include "calc/settings.h"
 #include "calc/tape.h"
+#include "controls/module_host.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -30,7 +29,6 @@ class TColorButton;
 
 namespace tivorum {
 class TapePane;
-enum class Module;
 
 // Where the program keeps its files.
 struct AppPaths {
@@ -39,21 +37,31 @@ struct AppPaths {
 };
 }  // namespace tivorum
 
-class Tcalculator1 : public QWidget, private tivorum::EngineHost {
+class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum::EngineHost {
   Q_OBJECT
 
  public:
   explicit Tcalculator1(const tivorum::AppPaths& paths, QWidget* parent = nullptr);
   ~Tcalculator1() override;
 
+  // What the module keys open; without it they open nothing.
+  void setModuleWindows(tivorum::ModuleWindowFactory factory) {
+    moduleWindows_ = std::move(factory);
+  }
+
   // Shows the help window with one topic of the help file; in help mode a
   // key's help also ends the mode.
   void ShowButtonHelp(std::string_view topic);
+
+  // ModuleHost
+  QWidget& hostWindow() override { return *this; }
+  void showHelp(std::string_view topic) override { ShowButtonHelp(topic); }
   // The tape as the module windows write to it (one line per append).
-  tivorum::Tape& tape();
-  // The factor table, loaded at the first showing and shared for the run.
-  tivorum::CurrencyFactors& currencyFactors() { return currencyFactors_; }
-  const std::filesystem::path& settingsFolder() const { return paths_.settingsFolder; }
+  tivorum::Tape& tape() override;
+  tivorum::CurrencyFactors& currencyFactors() override { return currencyFactors_; }
+  const std::filesystem::path& settingsFolder() const override { return paths_.settingsFolder; }
+  void message(QWidget* parent, const QString& caption, const QString& text,
+               tivorum::BoxIcon icon) override;
   const std::filesystem::path& helpFolder() const { return paths_.helpFolder; }
 
   // The first activation's loading, run once; start-up calls it right after
@@ -132,6 +140,7 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   std::unique_ptr<tivorum::CalcEngine> engine_;
   std::unique_ptr<tivorum::Tape> moduleTape_;
   tivorum::CurrencyFactors currencyFactors_{};
+  tivorum::ModuleWindowFactory moduleWindows_;
   bool shown_ = false;
   bool activated_ = false;
   bool closed_ = false;

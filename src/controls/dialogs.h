@@ -14,10 +14,9 @@
 #include <string_view>
 #include <utility>
 
+class QDialog;
 class QPrinter;
 class QWidget;
-class THelpForm;
-class TAboutCal;
 
 namespace tivorum {
 
@@ -42,10 +41,11 @@ class Dialogs {
                        BoxIcon icon) = 0;
   // A confirmation box with Yes and No; true for Yes.
   virtual bool confirm(QWidget* parent, const QString& caption, const QString& text) = 0;
-  // Shows a filled help window modally; returns when it has been closed.
-  virtual void showHelp(THelpForm& form) = 0;
+  // Shows a filled help window (a THelpForm) modally; returns when it has
+  // been closed.
+  virtual void showHelp(QDialog& helpWindow) = 0;
   // Shows the about box modally; returns when it has been closed.
-  virtual void showAbout(TAboutCal& box) = 0;
+  virtual void showAbout(QDialog& aboutBox) = 0;
   // The tape's print dialog. The range is preset to the selection when there
   // is one. The print-to-file choice is remembered from one call to the next.
   virtual PrintAnswer askPrint(QWidget* parent, bool hasSelection) = 0;

@@ -1,13 +1,12 @@
-#include "app/dialogs.h"
+#include "controls/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <memory>
 
-#include "app/about_form.h"
-#include "app/help_form.h"
 #include "calc/number.h"
 
 namespace tivorum {
@@ -51,8 +50,8 @@ class QtDialogs : public Dialogs {
     return box.exec() == QMessageBox::Yes;
   }
 
-  void showHelp(THelpForm& form) override { form.exec(); }
-  void showAbout(TAboutCal& box) override { box.exec(); }
+  void showHelp(QDialog& helpWindow) override { helpWindow.exec(); }
+  void showAbout(QDialog& aboutBox) override { aboutBox.exec(); }
 
   PrintAnswer askPrint(QWidget* parent, bool hasSelection) override {
     // Made on first use: setting up a printer asks the print system for its

@@ -1,4 +1,4 @@
-#include "calc/keypad_form.h"
+#include "app/keypad_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "calc/calculator_form.h"
+#include "app/calculator_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,16 +18,15 @@
 #include <system_error>
 
 #include "app/about_form.h"
-#include "app/dialogs.h"
 #include "app/help_form.h"
-#include "app/module_windows.h"
-#include "app/tape_pane.h"
+#include "app/keypad_form.h"
 #include "calc/button_captions.h"
-#include "calc/keypad_form.h"
 #include "calc/paste_number.h"
 #include "calc/tape_file.h"
 #include "controls/color_button.h"
+#include "controls/dialogs.h"
 #include "controls/qt_text.h"
+#include "controls/tape_pane.h"
 
 using namespace tivorum;
 
@@ -464,13 +463,18 @@ void Tcalculator1::ShowButtonHelp(std::string_view topic) {
   }
 }
 
+void Tcalculator1::message(QWidget* parent, const QString& caption, const QString& text,
+                           BoxIcon icon) {
+  dialogs().message(parent, caption, text, icon);
+}
+
 void Tcalculator1::AboutButtonClick() {
   TAboutCal box(this);
   dialogs().showAbout(box);
 }
 
 void Tcalculator1::openModule(Module module) {
-  if (QPointer<QDialog> window = createModuleWindow(module, *this)) {
+  if (QPointer<QDialog> window = moduleWindows_ ? moduleWindows_(module, *this) : nullptr) {
     window->exec();
     delete window.data();
   }
