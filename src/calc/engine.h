@@ -168,7 +168,6 @@ class CalcEngine {
   void allClear();
   void clearEntry();
   void percent();
-  void completeWholeCount(bool isPermutation);
   void selectMemory(int n);
   void exponentKey(const char* marker);
   void endExponentEntry();

@@ -6,7 +6,7 @@ namespace tivorum {
 
 namespace {
 
-constexpr std::uint16_t kFirstCode = 8;
+constexpr std::uint16_t kFirstCode = kVkBackspace;
 constexpr std::uint16_t kLastCode = 191;
 
 // The accepted codes as a set over 8..191.
@@ -15,7 +15,7 @@ std::bitset<kLastCode - kFirstCode + 1> makeAccepted() {
   auto add = [&set](int from, int to) {
     for (int c = from; c <= to; ++c) set.set(c - kFirstCode);
   };
-  add(8, 9);      // Backspace, Tab
+  add(kVkBackspace, kVkTab);
   add(33, 40);    // Page Up, Page Down, End, Home, arrows
   add(45, 46);    // Insert, Delete
   add(48, 57);    // digits

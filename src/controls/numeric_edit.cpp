@@ -47,10 +47,10 @@ std::uint16_t virtualKeyCode(const QKeyEvent& event) {
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
   switch (key) {
     case Qt::Key_Backspace:
-      return 8;
+      return kVkBackspace;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-      return 9;
+      return kVkTab;
     case Qt::Key_Clear:
       return 12;
     case Qt::Key_Return:

@@ -56,11 +56,4 @@ struct RadioGroupData {
 inline constexpr std::string_view kCloseHint = "Return to calculator.";
 inline constexpr std::string_view kHelpHint = "Get help...";
 
-// Closing a financial window shrinks it in six steps: 5h, 4h, 3h, 2h, h, 0
-// with h = height / 5 in whole pixels.
-inline constexpr std::array<int, 6> closingHeights(int height) {
-  const int h = height / 5;
-  return {5 * h, 4 * h, 3 * h, 2 * h, h, 0};
-}
-
 }  // namespace tivorum

@@ -403,13 +403,4 @@ TEST(DownPaymentAfterExit, EmptyBecomesZeroAndNeverAbovePrincipal) {
   }
 }
 
-TEST(ClosingHeights, SixStepsOfAFifthInWholePixels) {
-  const std::pair<int, std::array<int, 6>> cases[] = {
-      {452, {450, 360, 270, 180, 90, 0}},
-      {351, {350, 280, 210, 140, 70, 0}},
-      {4, {0, 0, 0, 0, 0, 0}},
-  };
-  for (const auto& [height, steps] : cases) EXPECT_EQ(closingHeights(height), steps);
-}
-
 }  // namespace
