@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -250,109 +251,138 @@ bool ScriptRunner::blockedByModal(QWidget* w) const {
 
 // ---- Commands -----------------------------------------------------------------------
 
+// One row per command; a row's handler gets the line split after the command
+// name. Rows marked afterClose may still run once the main window is closed.
+const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
+  static const std::vector<Command> table = {
+      {"click", false, [](ScriptRunner& r, const CommandLine& l) { r.click(r.find(r.name(l))); }},
+      {"key", false, [](ScriptRunner& r, const CommandLine& l) { r.typeText(l.rest); }},
+      {"focus", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         QWidget* w = r.find(r.name(l));
+         if (r.blockedByModal(w)) return;
+         QWidget* window = w->window();
+         if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
+         w->setFocus(Qt::MouseFocusReason);
+       }},
+      {"set", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const qsizetype sep = l.rest.indexOf(' ');
+         const QString name = sep < 0 ? l.rest : l.rest.left(sep);
+         if (name.isEmpty()) r.fail("set needs a control name");
+         r.setText(r.find(name), sep < 0 ? QString() : l.rest.mid(sep + 1));
+       }},
+      {"choose", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const qsizetype sep = l.argument.indexOf(' ');
+         if (sep < 0) r.fail("choose needs a control name and an item");
+         r.choose(r.find(l.argument.left(sep)), l.argument.mid(sep + 1));
+       }},
+      {"spin", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const QStringList parts = l.argument.split(' ', Qt::SkipEmptyParts);
+         if (parts.size() != 2) r.fail("spin needs a control name and a number");
+         r.spin(r.find(parts[0]), parts[1]);
+       }},
+      {"print", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const QString name = r.name(l);
+         r.printValue(name, r.find(name));
+       }},
+      {"tape", false,
+       [](ScriptRunner& r, const CommandLine&) {
+         for (const std::string& line : r.calculator_.Tape->lines())
+           out("|" + QString::fromStdString(line));
+       }},
+      {"clipboard", true,
+       [](ScriptRunner& r, const CommandLine&) {
+         r.printLines(QGuiApplication::clipboard()->text());
+       }},
+      {"file", true, [](ScriptRunner& r, const CommandLine& l) { r.printFile(r.name(l)); }},
+      // filesize NAME: the size in bytes of the file NAME in DIR.
+      {"filesize", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const QString file = r.name(l);
+         const QFileInfo info(QDir(r.folder_).filePath(file));
+         out(info.isFile() ? QString("%1=%2").arg(file).arg(info.size()) : "no file " + file);
+       }},
+      {"answer", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         if (l.argument == "yes")
+           r.answerYes_ = true;
+         else if (l.argument == "no")
+           r.answerYes_ = false;
+         else
+           r.fail("answer takes yes or no");
+       }},
+      {"printtofile", false,
+       [](ScriptRunner& r, const CommandLine&) {
+         r.printToFile_ = true;
+         r.calculator_.pressKey(tivorum::Key::Print);
+         r.printToFile_ = false;
+       }},
+      {"close", false, [](ScriptRunner& r, const CommandLine&) { r.closeTop(); }},
+      {"accessible", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const QString name = r.name(l);
+         r.printAccessible(name, r.find(name));
+       }},
+      {"geometry", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const QString name = r.name(l);
+         const QRect g = r.find(name)->geometry();
+         out(QString("%1=%2,%3,%4,%5")
+                 .arg(name)
+                 .arg(g.x())
+                 .arg(g.y())
+                 .arg(g.width())
+                 .arg(g.height()));
+       }},
+      // select NAME FROM TO: selects characters FROM to TO of a text pane.
+      {"select", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         const QStringList parts = l.argument.split(' ', Qt::SkipEmptyParts);
+         bool okFrom = false, okTo = false;
+         if (parts.size() != 3) r.fail("select needs a control name and two positions");
+         const int from = parts[1].toInt(&okFrom), to = parts[2].toInt(&okTo);
+         if (!okFrom || !okTo) r.fail("select needs two whole-number positions");
+         QWidget* w = r.find(parts[0]);
+         if (auto* pane = qobject_cast<TapePane*>(w)) {
+           pane->selectCharacters(from, to);
+         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+           edit->setSelection(from, to - from);
+         } else {
+           r.fail(parts[0].toStdString() + " is not a text pane");
+         }
+       }},
+  };
+  return table;
+}
+
+QString ScriptRunner::name(const CommandLine& line) {
+  if (line.argument.isEmpty()) fail(line.command.toStdString() + " needs a control name");
+  return line.argument;
+}
+
 void ScriptRunner::execute(const std::string& rawLine) {
   QString text = QString::fromStdString(rawLine);
   while (text.startsWith(' ') || text.startsWith('\t')) text.remove(0, 1);
   const qsizetype blank = text.indexOf(' ');
-  const QString command = blank < 0 ? text : text.left(blank);
-  // The rest of the line after one blank, as typed.
-  const QString rest = blank < 0 ? QString() : text.mid(blank + 1);
-  const QString argument = rest.trimmed();
+  CommandLine line;
+  line.command = blank < 0 ? text : text.left(blank);
+  line.rest = blank < 0 ? QString() : text.mid(blank + 1);
+  line.argument = line.rest.trimmed();
 
+  const auto& table = commands();
+  const auto row = std::find_if(table.begin(), table.end(), [&](const Command& c) {
+    return line.command == QLatin1String(c.name);
+  });
   // "Off" closes the main window as well as the close command does.
   if (!calculator_.isVisible()) mainClosed_ = true;
-  if (mainClosed_ && command != "file" && command != "clipboard")
+  if (mainClosed_ && (row == table.end() || !row->afterClose))
     fail("the main window is closed; only file and clipboard may follow");
-
-  auto needArgument = [&] {
-    if (argument.isEmpty()) fail(command.toStdString() + " needs a control name");
-  };
-
-  if (command == "click") {
-    needArgument();
-    click(find(argument));
-  } else if (command == "key") {
-    typeText(rest);
-  } else if (command == "focus") {
-    needArgument();
-    QWidget* w = find(argument);
-    if (!blockedByModal(w)) {
-      QWidget* window = w->window();
-      if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
-      w->setFocus(Qt::MouseFocusReason);
-    }
-  } else if (command == "set") {
-    const qsizetype sep = rest.indexOf(' ');
-    const QString name = sep < 0 ? rest : rest.left(sep);
-    if (name.isEmpty()) fail("set needs a control name");
-    setText(find(name), sep < 0 ? QString() : rest.mid(sep + 1));
-  } else if (command == "choose") {
-    const qsizetype sep = argument.indexOf(' ');
-    if (sep < 0) fail("choose needs a control name and an item");
-    choose(find(argument.left(sep)), argument.mid(sep + 1));
-  } else if (command == "spin") {
-    const QStringList parts = argument.split(' ', Qt::SkipEmptyParts);
-    if (parts.size() != 2) fail("spin needs a control name and a number");
-    spin(find(parts[0]), parts[1]);
-  } else if (command == "print") {
-    needArgument();
-    printValue(argument, find(argument));
-  } else if (command == "tape") {
-    for (const std::string& l : calculator_.Tape->lines()) out("|" + QString::fromStdString(l));
-  } else if (command == "clipboard") {
-    printLines(QGuiApplication::clipboard()->text());
-  } else if (command == "file") {
-    needArgument();
-    printFile(argument);
-  } else if (command == "filesize") {
-    // filesize NAME: the size in bytes of the file NAME in DIR.
-    needArgument();
-    const QFileInfo info(QDir(folder_).filePath(argument));
-    out(info.isFile() ? QString("%1=%2").arg(argument).arg(info.size()) : "no file " + argument);
-  } else if (command == "answer") {
-    if (argument == "yes")
-      answerYes_ = true;
-    else if (argument == "no")
-      answerYes_ = false;
-    else
-      fail("answer takes yes or no");
-  } else if (command == "printtofile") {
-    printToFile_ = true;
-    calculator_.pressKey(tivorum::Key::Print);
-    printToFile_ = false;
-  } else if (command == "close") {
-    closeTop();
-  } else if (command == "accessible") {
-    needArgument();
-    printAccessible(argument, find(argument));
-  } else if (command == "geometry") {
-    needArgument();
-    QWidget* w = find(argument);
-    const QRect r = w->geometry();
-    out(QString("%1=%2,%3,%4,%5")
-            .arg(argument)
-            .arg(r.x())
-            .arg(r.y())
-            .arg(r.width())
-            .arg(r.height()));
-  } else if (command == "select") {
-    // select NAME FROM TO: selects characters FROM to TO of a text pane.
-    const QStringList parts = argument.split(' ', Qt::SkipEmptyParts);
-    bool okFrom = false, okTo = false;
-    if (parts.size() != 3) fail("select needs a control name and two positions");
-    const int from = parts[1].toInt(&okFrom), to = parts[2].toInt(&okTo);
-    if (!okFrom || !okTo) fail("select needs two whole-number positions");
-    QWidget* w = find(parts[0]);
-    if (auto* pane = qobject_cast<TapePane*>(w)) {
-      pane->selectCharacters(from, to);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-      edit->setSelection(from, to - from);
-    } else {
-      fail(parts[0].toStdString() + " is not a text pane");
-    }
-  } else {
-    fail("unknown command " + command.toStdString());
-  }
+  if (row == table.end()) fail("unknown command " + line.command.toStdString());
+  row->run(*this, line);
 }
 
 void ScriptRunner::closeTop() {

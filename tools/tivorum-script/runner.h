@@ -37,6 +37,22 @@ class ScriptRunner : public QObject, public Dialogs {
   std::function<void()> cleanUp;
 
  private:
+  // A command line: the command's name, the rest of the line after one blank
+  // as typed, and that rest without its surrounding blanks.
+  struct CommandLine {
+    QString command;
+    QString rest;
+    QString argument;
+  };
+  struct Command {
+    const char* name;
+    bool afterClose;  // may run once the main window is closed
+    void (*run)(ScriptRunner& runner, const CommandLine& line);
+  };
+  static const std::vector<Command>& commands();
+  // The control name a command needs as its argument.
+  QString name(const CommandLine& line);
+
   void arm();
   void step();
   bool readLine(std::string& line);
