@@ -22,20 +22,35 @@ inline constexpr std::string_view kHelpTopic = "Currency";
 // Item 0 labels the foreign-amount row (top), item 1 the US-dollar row.
 inline constexpr std::array<std::string_view, 2> kGroupItems{"Convert From",
                                                              "Convert From United States $"};
-inline constexpr RadioGroupData kGroup{"CurrencyGroup", "", kGroupItems, 0,
-                                       "Select currency to convert to..."};
+inline constexpr RadioGroupData kGroup{
+    .name = "CurrencyGroup",
+    .items = kGroupItems,
+    .initialIndex = 0,
+    .hint = "Select currency to convert to...",
+};
 
 // Items: kCurrencyNames, choice only. Selected once, when the window opens.
 inline constexpr std::string_view kCurrencyBoxName = "CurFromDropDown";
 inline constexpr int kCurrencyInitialIndex = 0;
 inline constexpr std::string_view kCurrencyHint = "Select foreign currency.";
 
-inline constexpr EntryFieldData kFrom{"CurFromEnter", 0, "", "Enter foreign currency amount."};
+inline constexpr EntryFieldData kFrom{
+    .name = "CurFromEnter",
+    .maxLength = 0,
+    .hint = "Enter foreign currency amount.",
+};
 inline constexpr std::string_view kFactorLabelName = "FactorLabel";
 inline constexpr std::string_view kFactorLabelCaption = "Conversion Factor:";
-inline constexpr EntryFieldData kFactor{"CurFactor", 0, "",
-                                        "Enter factor for conversion \nto United States dollars."};
-inline constexpr EntryFieldData kTo{"CurToEnter", 0, "", "Enter US dollars."};
+inline constexpr EntryFieldData kFactor{
+    .name = "CurFactor",
+    .maxLength = 0,
+    .hint = "Enter factor for conversion \nto United States dollars.",
+};
+inline constexpr EntryFieldData kTo{
+    .name = "CurToEnter",
+    .maxLength = 0,
+    .hint = "Enter US dollars.",
+};
 
 // Left to right: Save, Solve, Close, Help.
 inline constexpr ButtonData kSaveButton{"SaveButton", "S&ave", "Save conversion factor."};

@@ -22,13 +22,29 @@ inline constexpr std::string_view kHelpTopic = "Dividend";
 // Each item labels the field beside it.
 inline constexpr std::array<std::string_view, 3> kGroupItems{
     "Dividend ($):", "Price per Share ($):", "Yield (%):"};
-inline constexpr RadioGroupData kGroup{"DividendGroup", "Dividend", kGroupItems, 2,
-                                       "Select one to calculate after entering other two."};
+inline constexpr RadioGroupData kGroup{
+    .name = "DividendGroup",
+    .caption = "Dividend",
+    .items = kGroupItems,
+    .initialIndex = 2,
+    .hint = "Select one to calculate after entering other two.",
+};
 
-inline constexpr EntryFieldData kDividend{"DivEnter", 13, "",
-                                          "Enter/Show amount of dividend per share."};
-inline constexpr EntryFieldData kPrice{"PriceEnter", 13, "", "Enter/Show price per share."};
-inline constexpr EntryFieldData kYield{"YieldEnter", 7, "", "Enter/Show % yield per share."};
+inline constexpr EntryFieldData kDividend{
+    .name = "DivEnter",
+    .maxLength = 13,
+    .hint = "Enter/Show amount of dividend per share.",
+};
+inline constexpr EntryFieldData kPrice{
+    .name = "PriceEnter",
+    .maxLength = 13,
+    .hint = "Enter/Show price per share.",
+};
+inline constexpr EntryFieldData kYield{
+    .name = "YieldEnter",
+    .maxLength = 7,
+    .hint = "Enter/Show % yield per share.",
+};
 
 inline constexpr ButtonData kSolveButton{"DivSolveButton", kSolveCaption,
                                          "Solve for selected value given other amounts."};

@@ -22,15 +22,36 @@ inline constexpr std::string_view kHelpTopic = "Financial";
 inline constexpr std::array<std::string_view, 4> kGroupItems{
     "Present Value ($):", "Future Value ($):", "Interest Rate (%):", "Payment ($):"};
 inline constexpr RadioGroupData kGroup{
-    "AnnuityGroup", "", kGroupItems, 1,
-    "Select \"Present Value\", Future Value\",\n\"Interest Rate\", or \"Payment\" given "
-    "other\namounts."};
+    .name = "AnnuityGroup",
+    .items = kGroupItems,
+    .initialIndex = 1,
+    .hint =
+        "Select \"Present Value\", Future Value\",\n\"Interest Rate\", or \"Payment\" given "
+        "other\namounts.",
+};
 
 // Beside the group's items, in item order.
-inline constexpr EntryFieldData kPresentValue{"APVEnter", 13, "", "Enter present value amount."};
-inline constexpr EntryFieldData kFutureValue{"AFVEnter", 13, "", "Enter future value amount."};
-inline constexpr EntryFieldData kRate{"AIREnter", 13, "", "Enter interest rate."};
-inline constexpr EntryFieldData kPayment{"APayEnter", 13, "0", "Enter amount of payment, if any."};
+inline constexpr EntryFieldData kPresentValue{
+    .name = "APVEnter",
+    .maxLength = 13,
+    .hint = "Enter present value amount.",
+};
+inline constexpr EntryFieldData kFutureValue{
+    .name = "AFVEnter",
+    .maxLength = 13,
+    .hint = "Enter future value amount.",
+};
+inline constexpr EntryFieldData kRate{
+    .name = "AIREnter",
+    .maxLength = 13,
+    .hint = "Enter interest rate.",
+};
+inline constexpr EntryFieldData kPayment{
+    .name = "APayEnter",
+    .maxLength = 13,
+    .initialText = "0",
+    .hint = "Enter amount of payment, if any.",
+};
 
 inline constexpr std::string_view kPeriodLabelName = "FinPeriodLabel";
 inline constexpr std::string_view kPeriodLabelCaption = "Compounding Period:";
@@ -40,8 +61,13 @@ inline constexpr std::string_view kPeriodHint = "Select compounding period for c
 
 inline constexpr std::array<std::string_view, 3> kTypeItems{"Compound Interest", "Ordinary Annuity",
                                                             "Annuity Due"};
-inline constexpr RadioGroupData kTypeGroup{"FinSelectGroup", "Calculation Type", kTypeItems, 1,
-                                           "Select type of calculation."};
+inline constexpr RadioGroupData kTypeGroup{
+    .name = "FinSelectGroup",
+    .caption = "Calculation Type",
+    .items = kTypeItems,
+    .initialIndex = 1,
+    .hint = "Select type of calculation.",
+};
 
 inline constexpr ButtonData kSolveButton{"FinSolveButton", kSolveCaption,
                                          "Solve for selected value given others."};

@@ -23,11 +23,23 @@ inline constexpr std::string_view kHelpTopic = "Interest";
 inline constexpr std::array<std::string_view, 2> kGroupItems{"Nominal Rate (%):",
                                                              "Actual Rate (%):"};
 inline constexpr RadioGroupData kGroup{
-    "InterestGroup", "", kGroupItems, 1,
-    "Select \"Nominal Rate\" or \"Actual Rate\" given\ncompounding period and opposite value."};
+    .name = "InterestGroup",
+    .items = kGroupItems,
+    .initialIndex = 1,
+    .hint =
+        "Select \"Nominal Rate\" or \"Actual Rate\" given\ncompounding period and opposite value.",
+};
 
-inline constexpr EntryFieldData kNominalRate{"NominalRateEnter", 0, "", ""};
-inline constexpr EntryFieldData kActualRate{"ActualRateEnter", 0, "", ""};
+inline constexpr EntryFieldData kNominalRate{
+    .name = "NominalRateEnter",
+    .maxLength = 0,
+    .hint = "",
+};
+inline constexpr EntryFieldData kActualRate{
+    .name = "ActualRateEnter",
+    .maxLength = 0,
+    .hint = "",
+};
 
 // Items: the captions of kPaymentPeriods; FormActivate selects "Annual".
 inline constexpr std::string_view kPeriodLabelName = "PeriodLabel";

@@ -22,28 +22,47 @@ inline constexpr std::string_view kHelpTopic = "Investment";
 inline constexpr std::array<std::string_view, 2> kStartGroupItems{"Starting amount ($):",
                                                                   "Target amount ($):"};
 inline constexpr RadioGroupData kStartGroup{
-    "InvestStartGroup", "Starting Investment", kStartGroupItems, 0,
-    "Select  \"Starting Amount\" if target amount and\n% return are known. Select \"Target "
-    "Amount\"\nif starting amount and % return are known."};
-inline constexpr EntryFieldData kStart{"StartEnter", 0, "", "Enter starting amount of investment."};
-inline constexpr EntryFieldData kTarget{"TargetEnter", 0, "", "Enter target amount of investment."};
+    .name = "InvestStartGroup",
+    .caption = "Starting Investment",
+    .items = kStartGroupItems,
+    .initialIndex = 0,
+    .hint =
+        "Select  \"Starting Amount\" if target amount and\n% return are known. Select \"Target "
+        "Amount\"\nif starting amount and % return are known.",
+};
+inline constexpr EntryFieldData kStart{
+    .name = "StartEnter",
+    .maxLength = 0,
+    .hint = "Enter starting amount of investment.",
+};
+inline constexpr EntryFieldData kTarget{
+    .name = "TargetEnter",
+    .maxLength = 0,
+    .hint = "Enter target amount of investment.",
+};
 
 inline constexpr ResultFieldData kFuture{"FutureLabel", "Future value:", "FutureShow",
                                          "Future value of investment adjusted for rate\nof "
                                          "inflation."};
-inline constexpr SpinFieldData kYears{"NumberYearslabel",
-                                      "Number of Years:",
-                                      "NumberYearsSpin",
-                                      1,
-                                      100,
-                                      3,
-                                      1,
-                                      "Enter number of years for investment."};
+inline constexpr SpinFieldData kYears{
+    .labelName = "NumberYearslabel",
+    .labelCaption = "Number of Years:",
+    .name = "NumberYearsSpin",
+    .minimum = 1,
+    .maximum = 100,
+    .maxLength = 3,
+    .initialValue = 1,
+    .hint = "Enter number of years for investment.",
+};
 
 inline constexpr std::string_view kReturnLabelName = "ReturnLabel";
 inline constexpr std::string_view kReturnLabelCaption = "% Annual return on Investment (expected):";
-inline constexpr EntryFieldData kReturn{"ReturnEnter", 0, "0",
-                                        "Enter expected annual rate of return on\ninvestment."};
+inline constexpr EntryFieldData kReturn{
+    .name = "ReturnEnter",
+    .maxLength = 0,
+    .initialText = "0",
+    .hint = "Enter expected annual rate of return on\ninvestment.",
+};
 
 inline constexpr std::string_view kPeriodicGroupName = "PeriodicGroup";
 inline constexpr std::string_view kPeriodicGroupCaption = "Periodic Investment";
@@ -54,8 +73,12 @@ inline constexpr std::string_view kPeriodicRadioName = "PeriodicRadio";
 inline constexpr std::string_view kPeriodicRadioCaption = "Investment ";  // initially clear
 inline constexpr std::string_view kPeriodicLabelName = "PeriodicLabel";
 inline constexpr std::string_view kPeriodicLabelCaption = "Amount ($):";
-inline constexpr EntryFieldData kAmount{"AmountEnter", 0, "0",
-                                        "Enter amount of periodic investment."};
+inline constexpr EntryFieldData kAmount{
+    .name = "AmountEnter",
+    .maxLength = 0,
+    .initialText = "0",
+    .hint = "Enter amount of periodic investment.",
+};
 
 inline constexpr std::string_view kHowOftenLabelName = "HowOftenLabel";
 inline constexpr std::string_view kHowOftenLabelCaption = "How Often?:";
@@ -67,12 +90,19 @@ inline constexpr std::string_view kPeriodHint =
 inline constexpr std::string_view kTaxLabelName = "TaxLabel";
 inline constexpr std::string_view kTaxLabelCaption = "Tax rate (%):";
 inline constexpr EntryFieldData kTax{
-    "TaxEnter", 0, "0", "Enter % tax rate. Calculations are adjusted\nfor the tax rate shown."};
+    .name = "TaxEnter",
+    .maxLength = 0,
+    .initialText = "0",
+    .hint = "Enter % tax rate. Calculations are adjusted\nfor the tax rate shown.",
+};
 inline constexpr std::string_view kInflationLabelName = "InflationLabel";
 inline constexpr std::string_view kInflationLabelCaption = "Inflation rate (%):";
 inline constexpr EntryFieldData kInflation{
-    "InflationEnter", 0, "0",
-    "Enter anticipated % rate of inflation.  Future\nValue of investment is adjusted."};
+    .name = "InflationEnter",
+    .maxLength = 0,
+    .initialText = "0",
+    .hint = "Enter anticipated % rate of inflation.  Future\nValue of investment is adjusted.",
+};
 
 inline constexpr ButtonData kSolveButton{
     "SolveButton", kSolveCaption, "Solve for selected investment amounts using\namounts entered."};

@@ -22,9 +22,13 @@ inline constexpr std::string_view kHelpTopic = "Loans";
 inline constexpr std::array<std::string_view, 4> kGroupItems{"Principal ($):", "Annual Interest",
                                                              "Payment ($):", "Down"};
 inline constexpr RadioGroupData kGroup{
-    "LoanGroup", "", kGroupItems, 2,
-    "Select \"Principal\", \"APR\", \"Payment\", or \"Down\nPayment\" for calculation, given "
-    "other values."};
+    .name = "LoanGroup",
+    .items = kGroupItems,
+    .initialIndex = 2,
+    .hint =
+        "Select \"Principal\", \"APR\", \"Payment\", or \"Down\nPayment\" for calculation, given "
+        "other values.",
+};
 // Second lines of the items "Annual Interest" and "Down".
 inline constexpr std::string_view kIntPanelName = "IntPanel";
 inline constexpr std::string_view kIntPanelCaption = "Rate (APR) (%) :";
@@ -32,13 +36,27 @@ inline constexpr std::string_view kDownPayPanelName = "DownPayPanel";
 inline constexpr std::string_view kDownPayPanelCaption = "Payment ($):";
 
 // Beside the group's items, in item order.
-inline constexpr EntryFieldData kPrincipal{"LoanPrinEnter", 13, "",
-                                           "Enter amount of principal for loan."};
-inline constexpr EntryFieldData kRate{"LoanAPREnter", 6, "", "Enter annual % interest for loan."};
-inline constexpr EntryFieldData kPayment{"LoanPayEnter", 13, "",
-                                         "Enter amount of periodic payments."};
-inline constexpr EntryFieldData kDownPayment{"DownPayEnter", 13, "0",
-                                             "Enter amount of down payment, if any."};
+inline constexpr EntryFieldData kPrincipal{
+    .name = "LoanPrinEnter",
+    .maxLength = 13,
+    .hint = "Enter amount of principal for loan.",
+};
+inline constexpr EntryFieldData kRate{
+    .name = "LoanAPREnter",
+    .maxLength = 6,
+    .hint = "Enter annual % interest for loan.",
+};
+inline constexpr EntryFieldData kPayment{
+    .name = "LoanPayEnter",
+    .maxLength = 13,
+    .hint = "Enter amount of periodic payments.",
+};
+inline constexpr EntryFieldData kDownPayment{
+    .name = "DownPayEnter",
+    .maxLength = 13,
+    .initialText = "0",
+    .hint = "Enter amount of down payment, if any.",
+};
 
 inline constexpr std::string_view kPeriodLabelName = "LoanPayPerLabel";
 inline constexpr std::string_view kPeriodLabelCaption = "Payment Period:";
@@ -47,7 +65,14 @@ inline constexpr int kPeriodInitialIndex = 0;  // "Annual", set by FormCreate
 inline constexpr std::string_view kPeriodHint = "Select payment period.";
 
 inline constexpr SpinFieldData kPeriods{
-    "LoanNoPeriodLabel", "Number of Periods:", "NoPerSpin", 1, 5000, 3, 1, ""};
+    .labelName = "LoanNoPeriodLabel",
+    .labelCaption = "Number of Periods:",
+    .name = "NoPerSpin",
+    .minimum = 1,
+    .maximum = 5000,
+    .maxLength = 3,
+    .initialValue = 1,
+};
 
 inline constexpr std::string_view kBalanceGroupName = "BalanceGroup";
 inline constexpr std::string_view kBalanceGroupCaption = "Loan Balance Information";
@@ -64,7 +89,14 @@ inline constexpr ResultFieldData kPrincipalInPayment{
     "PrinInPayLabel", "Principal in Pmt:", "PrinInPayShow",
     "Show amount of principal in payment number\nshown."};
 inline constexpr SpinFieldData kAfterPayment{
-    "AfterPaymentLabel", "After Payment Number: ", "AfterPayNoSpin", 0, 365, 3, 0, ""};
+    .labelName = "AfterPaymentLabel",
+    .labelCaption = "After Payment Number: ",
+    .name = "AfterPayNoSpin",
+    .minimum = 0,
+    .maximum = 365,
+    .maxLength = 3,
+    .initialValue = 0,
+};
 
 inline constexpr ButtonData kSolveButton{"LoanSolveButton", kSolveCaption,
                                          "Solve for selected amounts given amounts\nentered."};

@@ -21,13 +21,29 @@ inline constexpr std::string_view kHelpTopic = "Profit";
 // Each item labels the field beside it.
 inline constexpr std::array<std::string_view, 3> kGroupItems{
     "Cost ($):", "Selling Price ($):", "Profit Margin (%):"};
-inline constexpr RadioGroupData kGroup{"ProfitGroup", "Profit/Loss", kGroupItems, 0,
-                                       "Select one to calculate after other two."};
+inline constexpr RadioGroupData kGroup{
+    .name = "ProfitGroup",
+    .caption = "Profit/Loss",
+    .items = kGroupItems,
+    .initialIndex = 0,
+    .hint = "Select one to calculate after other two.",
+};
 
-inline constexpr EntryFieldData kCost{"CostEnter", 0, "", "Enter/Show Cost of item."};
-inline constexpr EntryFieldData kSell{"SellEnter", 0, "", "Enter/Show selling price of item."};
-inline constexpr EntryFieldData kMargin{"ProfitEnter", 0, "",
-                                        "Enter/Show % gross profit margin (GPM)."};
+inline constexpr EntryFieldData kCost{
+    .name = "CostEnter",
+    .maxLength = 0,
+    .hint = "Enter/Show Cost of item.",
+};
+inline constexpr EntryFieldData kSell{
+    .name = "SellEnter",
+    .maxLength = 0,
+    .hint = "Enter/Show selling price of item.",
+};
+inline constexpr EntryFieldData kMargin{
+    .name = "ProfitEnter",
+    .maxLength = 0,
+    .hint = "Enter/Show % gross profit margin (GPM).",
+};
 
 // Left to right: Solve, Close, Help.
 inline constexpr ButtonData kSolveButton{"SolveButton", kSolveCaption,

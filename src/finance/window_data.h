@@ -14,7 +14,7 @@ namespace tivorum {
 struct EntryFieldData {
   std::string_view name;
   int maxLength;  // 0: no limit
-  std::string_view initialText;
+  std::string_view initialText = {};
   std::string_view hint;
 };
 
@@ -35,7 +35,7 @@ struct SpinFieldData {
   int maximum;
   int maxLength;
   int initialValue;
-  std::string_view hint;
+  std::string_view hint = {};
 };
 
 struct ButtonData {
@@ -47,7 +47,7 @@ struct ButtonData {
 // A radio group; an empty caption draws no frame title.
 struct RadioGroupData {
   std::string_view name;
-  std::string_view caption;
+  std::string_view caption = {};
   std::span<const std::string_view> items;
   int initialIndex;
   std::string_view hint;

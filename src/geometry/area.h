@@ -40,8 +40,6 @@ struct AreaModes {
   int polygonSides = 4;
 };
 
-using AreaSolver = void (*)(SolverPage&, const AreaModes&);
-
 // Pages in tab order.
 enum AreaPageIndex : int {
   kCirclePage,

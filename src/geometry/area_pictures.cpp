@@ -448,7 +448,7 @@ std::span<const PagePicture> areaPictures() {
   static const std::array<PagePicture, kAreaPageCount> pictures = [] {
     std::array<PagePicture, kAreaPageCount> all{};
     for (int page = 0; page < kAreaPageCount; ++page) {
-      all[page] = {areaNotebook().pages[page].pictures.front(), kDrawings[page]};
+      all[page] = {areaNotebook().notebook.pages[page].pictures.front(), kDrawings[page]};
     }
     return all;
   }();
@@ -456,7 +456,7 @@ std::span<const PagePicture> areaPictures() {
 }
 
 const PagePicture& areaTriangleAllSidesPicture() {
-  static const PagePicture picture{areaNotebook().pages[kTrianglePage].pictures[1],
+  static const PagePicture picture{areaNotebook().notebook.pages[kTrianglePage].pictures[1],
                                    drawTriangleAllSides};
   return picture;
 }

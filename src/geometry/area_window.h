@@ -12,13 +12,6 @@
 
 namespace tivorum {
 
-// What the area window needs of a page beyond the shared page description.
-struct AreaPageExtras {
-  std::string_view shapeName;  // ShowError's name; empty where the page never reports one
-  std::span<const std::string_view> pictures;  // 150 x 150 pictures, objectNames
-  AreaSolver solve;
-};
-
 // What picking one item of a mode group does, before it runs ClearEmAll.
 // A field that is shown or hidden takes its label with it.
 struct AreaModeView {
@@ -29,7 +22,7 @@ struct AreaModeView {
   std::string_view tabStopOff;
   std::string_view tabStopOn;
   // Replaces the explanation pane's lines; empty: the pane keeps its text.
-  std::span<const std::string_view> explanation;
+  std::span<const std::string_view> explanation = {};
 };
 
 struct AreaModeGroup {
@@ -54,11 +47,10 @@ struct AreaSpinField {
 };
 
 struct AreaNotebook {
-  // The pages' solve members are null: area pages solve through
-  // AreaPageExtras::solve, which takes the window's modes. The window size
-  // given there is the area window's overall size.
+  // The triangle, sector and polygon pages have no solve member: they solve
+  // with the window's modes (solveAreaPage). The window size given there is
+  // the area window's overall size.
   Notebook notebook;
-  std::span<const AreaPageExtras> pages;  // same order as notebook.pages
   std::span<const AreaModeGroup> modeGroups;
   AreaSpinField polygonSpin;
 };

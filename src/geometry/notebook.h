@@ -34,7 +34,9 @@ struct NotebookPage {
   std::string_view explanationName;
   std::span<const std::string_view> explanationLines;
   NotebookButtons buttons;
-  PageSolver solve;
+  PageSolver solve = nullptr;
+  std::string_view shapeName = {};  // ShowError's name; empty where the page never reports one
+  std::span<const std::string_view> pictures = {};  // 150 x 150 pictures, objectNames
 };
 
 struct Notebook {
