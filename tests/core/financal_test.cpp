@@ -6,27 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "finance_cases.h"
+
 using namespace tivorum;
+using namespace tivorum::test;
 
 namespace {
-
-constexpr int kAnnual = 0;
-constexpr int kDay360 = 1;
-constexpr int kDay365 = 2;
-constexpr int kMonthly = 3;
-constexpr int kQuarterly = 4;
-constexpr int kSemiAnnual = 5;
-constexpr int kWeekly = 6;
 
 using Q = AnnuityQuantity;
 using T = AnnuityType;
 using Lines = std::vector<std::string>;
-
-struct AnnuityRun {
-  ModuleSolve out;
-  TapeLines tape;
-  std::string fault;
-};
 
 AnnuityInput annuity(T type, Q solveFor, int periodIndex, std::string pv, std::string fv,
                      std::string rate, std::string payment) {
@@ -41,14 +30,8 @@ AnnuityInput annuity(T type, Q solveFor, int periodIndex, std::string pv, std::s
   return in;
 }
 
-AnnuityRun run(const AnnuityInput& in) {
-  AnnuityRun r;
-  try {
-    SolveAnnuity(in, r.out, r.tape);
-  } catch (const Fault& f) {
-    r.fault = f.what();
-  }
-  return r;
+SolveRun run(const AnnuityInput& in) {
+  return runSolver(SolveAnnuity, in);
 }
 
 struct SolvedCase {
@@ -148,7 +131,7 @@ TEST(SolveAnnuity, WritesOnlyTheSolvedField) {
   };
   for (const SolvedCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const AnnuityRun r = run(c.in);
+    const SolveRun r = run(c.in);
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.message, "");
     ASSERT_EQ(r.out.writes.size(), 1u);
@@ -190,7 +173,7 @@ TEST(SolveAnnuity, TapeBlocks) {
   };
   for (const TapeCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const AnnuityRun r = run(c.in);
+    const SolveRun r = run(c.in);
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.tape.lines, c.lines);
   }
@@ -237,7 +220,7 @@ TEST(SolveAnnuity, MissingInputsAndImpossibleChoicesWriteNothing) {
   };
   for (const MessageCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const AnnuityRun r = run(c.in);
+    const SolveRun r = run(c.in);
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.message, c.message);
     EXPECT_TRUE(r.out.writes.empty());
@@ -246,7 +229,7 @@ TEST(SolveAnnuity, MissingInputsAndImpossibleChoicesWriteNothing) {
 }
 
 TEST(SolveAnnuity, ZeroPointZeroPaymentIsFilled) {
-  const AnnuityRun r =
+  const SolveRun r =
       run(annuity(T::OrdinaryAnnuity, Q::FutureValue, kMonthly, "", "", "12", "0.00"));
   ASSERT_EQ(r.fault, "");
   EXPECT_EQ(r.out.written("AFVEnter"), "0.00");
@@ -276,7 +259,7 @@ TEST(SolveAnnuity, FaultsWriteNothing) {
   };
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const AnnuityRun r = run(c.in);
+    const SolveRun r = run(c.in);
     EXPECT_EQ(r.fault, c.fault);
     EXPECT_TRUE(r.out.writes.empty());
     EXPECT_TRUE(r.tape.lines.empty());

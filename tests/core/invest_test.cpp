@@ -6,7 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "finance_cases.h"
+
 using namespace tivorum;
+using namespace tivorum::test;
 
 namespace {
 
@@ -21,14 +24,6 @@ constexpr int kSemiWeekly = 7;
 constexpr int kWeekly = 8;
 
 using S = InvestSolveFor;
-using Writes = std::vector<std::pair<std::string, std::string>>;
-
-struct InvestRun {
-  ModuleSolve out;
-  TapeLines tape;
-  std::string fault;
-};
-
 InvestInput invest(S solveFor, std::string start, std::string target, std::string amount,
                    std::string annualReturn, int years, int periodIndex, std::string tax = "0",
                    std::string inflation = "0") {
@@ -45,20 +40,8 @@ InvestInput invest(S solveFor, std::string start, std::string target, std::strin
   return in;
 }
 
-InvestRun run(const InvestInput& in) {
-  InvestRun r;
-  try {
-    SolveInvestment(in, r.out, r.tape);
-  } catch (const Fault& f) {
-    r.fault = f.what();
-  }
-  return r;
-}
-
-Writes writes(const ModuleSolve& out) {
-  Writes w;
-  for (const FieldWrite& f : out.writes) w.emplace_back(f.control, f.text);
-  return w;
+SolveRun run(const InvestInput& in) {
+  return runSolver(SolveInvestment, in);
 }
 
 struct SolvedCase {
@@ -129,16 +112,16 @@ TEST(SolveInvestment, WritesTheSolvedAmountAndTodaysValue) {
   };
   for (const SolvedCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const InvestRun r = run(c.in);
+    const SolveRun r = run(c.in);
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.message, "");
-    EXPECT_EQ(writes(r.out), c.expected);
+    EXPECT_EQ(writesOf(r.out), c.expected);
     EXPECT_EQ(r.tape.lines.size(), 10u);
   }
 }
 
 TEST(SolveInvestment, TapeBlock) {
-  const InvestRun r =
+  const SolveRun r =
       run(invest(S::PeriodicAmount, "1000", "10000", "0", "8", 10, kMonthly, "0", "2"));
   ASSERT_EQ(r.fault, "");
   EXPECT_EQ(r.tape.lines, (std::vector<std::string>{
@@ -176,7 +159,7 @@ TEST(SolveInvestment, MissingStartOrTargetWritesNothing) {
   };
   for (const MessageCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const InvestRun r = run(c.in);
+    const SolveRun r = run(c.in);
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.message, c.message);
     EXPECT_TRUE(r.out.writes.empty());
@@ -220,9 +203,9 @@ TEST(SolveInvestment, FaultsKeepOnlyTheRefills) {
   };
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const InvestRun r = run(c.in);
+    const SolveRun r = run(c.in);
     EXPECT_EQ(r.fault, c.fault);
-    EXPECT_EQ(writes(r.out), c.kept);
+    EXPECT_EQ(writesOf(r.out), c.kept);
     EXPECT_TRUE(r.tape.lines.empty());
   }
 }
@@ -230,13 +213,13 @@ TEST(SolveInvestment, FaultsKeepOnlyTheRefills) {
 TEST(SolveInvestment, EmptyRatesAndAmountCountAsZero) {
   // Solve pressed by its access key before the fields were left: the empty
   // fields take "0" and the tape shows them so.
-  const InvestRun r = run(invest(S::TargetAmount, "1000", "", "", "8", 10, kAnnually, "", ""));
+  const SolveRun r = run(invest(S::TargetAmount, "1000", "", "", "8", 10, kAnnually, "", ""));
   ASSERT_EQ(r.fault, "");
-  EXPECT_EQ(writes(r.out), (Writes{{"AmountEnter", "0"},
-                                   {"TaxEnter", "0"},
-                                   {"InflationEnter", "0"},
-                                   {"TargetEnter", "2158.92"},
-                                   {"FutureShow", "2158.92"}}));
+  EXPECT_EQ(writesOf(r.out), (Writes{{"AmountEnter", "0"},
+                                     {"TaxEnter", "0"},
+                                     {"InflationEnter", "0"},
+                                     {"TargetEnter", "2158.92"},
+                                     {"FutureShow", "2158.92"}}));
   ASSERT_EQ(r.tape.lines.size(), 10u);
   EXPECT_EQ(r.tape.lines[6], "Investment  Amount ($): 0");
   EXPECT_EQ(r.tape.lines[8], "Tax rate (%): 0");

@@ -7,39 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "finance_cases.h"
+
 using namespace tivorum;
+using namespace tivorum::test;
 
 namespace {
 
-constexpr int kAnnual = 0;
-constexpr int kDay365 = 2;
-constexpr int kMonthly = 3;
-constexpr int kQuarterly = 4;
-constexpr int kSemiAnnual = 5;
-constexpr int kWeekly = 6;
-
-using Writes = std::vector<std::pair<std::string, std::string>>;
-
-struct LoanRun {
-  ModuleSolve out;
-  TapeLines tape;
-  std::string fault;  // message of a thrown fault
-};
-
-LoanRun run(const LoanInput& in) {
-  LoanRun r;
-  try {
-    SolveLoan(in, r.out, r.tape);
-  } catch (const Fault& f) {
-    r.fault = f.what();
-  }
-  return r;
-}
-
-Writes writes(const ModuleSolve& out) {
-  Writes w;
-  for (const FieldWrite& f : out.writes) w.emplace_back(f.control, f.text);
-  return w;
+SolveRun run(const LoanInput& in) {
+  return runSolver(SolveLoan, in);
 }
 
 LoanInput loan(std::string principal, std::string rate, std::string payment, int periodIndex, int n,
@@ -70,12 +46,12 @@ Writes concat(Writes a, const Writes& b) {
 }
 
 TEST(SolveLoan, PaymentExampleWritesFieldsAndTapeBlock) {
-  const LoanRun r = run(loan("10000", "8.5", "", kMonthly, 36, 12, LoanSolveFor::Payment));
+  const SolveRun r = run(loan("10000", "8.5", "", kMonthly, 36, 12, LoanSolveFor::Payment));
   ASSERT_EQ(r.fault, "");
   EXPECT_EQ(r.out.message, "");
   EXPECT_TRUE(r.out.spins.empty());
-  EXPECT_EQ(writes(r.out), concat({{"DownPayEnter", "0.00"}, {"LoanPayEnter", "315.68"}},
-                                  balance("6944.69", "732.79", "51.07", "264.61")));
+  EXPECT_EQ(writesOf(r.out), concat({{"DownPayEnter", "0.00"}, {"LoanPayEnter", "315.68"}},
+                                    balance("6944.69", "732.79", "51.07", "264.61")));
   EXPECT_EQ(r.tape.lines, (std::vector<std::string>{
                               "------- Loan -------",
                               "Payment Period: Monthly",
@@ -95,10 +71,10 @@ TEST(SolveLoan, PaymentExampleWritesFieldsAndTapeBlock) {
 }
 
 TEST(SolveLoan, RateExampleTapeBlock) {
-  const LoanRun r = run(loan("10000", "", "315.68", kMonthly, 36, 0, LoanSolveFor::Rate, "250"));
+  const SolveRun r = run(loan("10000", "", "315.68", kMonthly, 36, 0, LoanSolveFor::Rate, "250"));
   ASSERT_EQ(r.fault, "");
-  EXPECT_EQ(writes(r.out), concat({{"DownPayEnter", "0.00"}, {"LoanAPREnter", "8.501"}},
-                                  balance("10000.00", "0.00", "0.00", "0.00")));
+  EXPECT_EQ(writesOf(r.out), concat({{"DownPayEnter", "0.00"}, {"LoanAPREnter", "8.501"}},
+                                    balance("10000.00", "0.00", "0.00", "0.00")));
   EXPECT_EQ(r.tape.lines, (std::vector<std::string>{
                               "------- Loan -------",
                               "Payment Period: Monthly",
@@ -118,10 +94,10 @@ TEST(SolveLoan, RateExampleTapeBlock) {
 }
 
 TEST(SolveLoan, DownExampleSolvesOnlyTheDownPayment) {
-  const LoanRun monthly =
+  const SolveRun monthly =
       run(loan("12000", "8.5", "315.68", kMonthly, 36, 0, LoanSolveFor::DownPayment, "5"));
   ASSERT_EQ(monthly.fault, "");
-  EXPECT_EQ(writes(monthly.out),
+  EXPECT_EQ(writesOf(monthly.out),
             concat({{"DownPayEnter", "1999.85"}}, balance("10000.15", "0.00", "0.00", "0.00")));
   ASSERT_EQ(monthly.tape.lines.size(), 14u);
   EXPECT_EQ(monthly.tape.lines[3], "Principal ($): 12000");
@@ -187,10 +163,10 @@ TEST(SolveLoan, AgreesWithTheAnnuityFormula) {
   };
   for (const ReferenceCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const LoanRun r = run(c.in);
+    const SolveRun r = run(c.in);
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.message, "");
-    EXPECT_EQ(writes(r.out), c.expected);
+    EXPECT_EQ(writesOf(r.out), c.expected);
     EXPECT_EQ(r.tape.lines.size(), 14u);
   }
 }
@@ -225,7 +201,7 @@ TEST(SolveLoan, RateIterationStopsOnTheStepsMagnitude) {
   };
   for (const RateCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const LoanRun r = run(loan(c.principal, "", c.payment, kMonthly, c.n, 0, LoanSolveFor::Rate));
+    const SolveRun r = run(loan(c.principal, "", c.payment, kMonthly, c.n, 0, LoanSolveFor::Rate));
     ASSERT_EQ(r.fault, "");
     if (*c.shown) {
       EXPECT_EQ(r.out.message, "");
@@ -234,7 +210,7 @@ TEST(SolveLoan, RateIterationStopsOnTheStepsMagnitude) {
     } else {
       EXPECT_EQ(r.out.message, "The interest rate cannot be found for these values.");
       // Only the down-payment reset that precedes every solve.
-      EXPECT_EQ(writes(r.out), (Writes{{"DownPayEnter", "0.00"}}));
+      EXPECT_EQ(writesOf(r.out), (Writes{{"DownPayEnter", "0.00"}}));
       EXPECT_TRUE(r.tape.lines.empty());
     }
   }
@@ -273,19 +249,19 @@ TEST(SolveLoan, MissingInputsStopWithTheRowsMessage) {
   };
   for (const MissingCase& c : cases) {
     SCOPED_TRACE(std::string(c.principal) + "|" + c.rate + "|" + c.payment);
-    const LoanRun r = run(loan(c.principal, c.rate, c.payment, kMonthly, 36, 0, c.solveFor, "7"));
+    const SolveRun r = run(loan(c.principal, c.rate, c.payment, kMonthly, 36, 0, c.solveFor, "7"));
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.message, c.message);
     EXPECT_TRUE(r.tape.lines.empty());
     // The down-payment reset happens before the check, except when solving it.
     const Writes expected =
         c.solveFor == LoanSolveFor::DownPayment ? Writes{} : Writes{{"DownPayEnter", "0.00"}};
-    EXPECT_EQ(writes(r.out), expected);
+    EXPECT_EQ(writesOf(r.out), expected);
   }
 }
 
 TEST(SolveLoan, ZeroPointZeroIsFilled) {
-  const LoanRun r = run(loan("", "8.5", "0.00", kMonthly, 36, 0, LoanSolveFor::Principal));
+  const SolveRun r = run(loan("", "8.5", "0.00", kMonthly, 36, 0, LoanSolveFor::Principal));
   ASSERT_EQ(r.fault, "");
   EXPECT_EQ(r.out.message, "");
   EXPECT_EQ(r.out.written("LoanPrinEnter"), "0.00");
@@ -306,8 +282,8 @@ TEST(SolveLoan, PaymentNumberAboveTermIsLoweredFirst) {
   };
   for (const AfterPaymentCase& c : cases) {
     SCOPED_TRACE(c.k);
-    const LoanRun r = run(loan("10000", c.stopsWithMessage ? "" : "8.5", "", kMonthly, 36, c.k,
-                               LoanSolveFor::Payment));
+    const SolveRun r = run(loan("10000", c.stopsWithMessage ? "" : "8.5", "", kMonthly, 36, c.k,
+                                LoanSolveFor::Payment));
     ASSERT_EQ(r.fault, "");
     EXPECT_EQ(r.out.stopped(), c.stopsWithMessage);
     ASSERT_EQ(r.out.spins.size(), c.spins.size());
@@ -317,7 +293,7 @@ TEST(SolveLoan, PaymentNumberAboveTermIsLoweredFirst) {
     }
   }
   // At k = N nothing is left owing and the interest paid is N A - F.
-  const LoanRun end = run(loan("10000", "8.5", "", kMonthly, 36, 60, LoanSolveFor::Payment));
+  const SolveRun end = run(loan("10000", "8.5", "", kMonthly, 36, 60, LoanSolveFor::Payment));
   EXPECT_EQ(end.out.written("LoanBalanceShow"), "0.00");
   EXPECT_EQ(end.out.written("AccruedInterestShow"), "1364.31");  // 36 * 315.675374... - 10000
   ASSERT_EQ(end.tape.lines.size(), 14u);
@@ -362,9 +338,9 @@ TEST(SolveLoan, FaultsKeepWhatWasWrittenBefore) {
   };
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const LoanRun r = run(c.in);
+    const SolveRun r = run(c.in);
     EXPECT_EQ(r.fault, c.fault);
-    EXPECT_EQ(writes(r.out), c.keptWrites);
+    EXPECT_EQ(writesOf(r.out), c.keptWrites);
     EXPECT_EQ(r.out.spins.size(), c.keptSpins);
     EXPECT_TRUE(r.tape.lines.empty());
   }
@@ -373,7 +349,7 @@ TEST(SolveLoan, FaultsKeepWhatWasWrittenBefore) {
 TEST(SolveLoan, WrittenRateFollowsTheFieldLength) {
   LoanInput in = loan("1000", "", "200", kMonthly, 12, 0, LoanSolveFor::Rate);
   in.rateMaxLength = 0;
-  const LoanRun r = run(in);
+  const SolveRun r = run(in);
   EXPECT_EQ(r.out.written("LoanAPREnter"), "203.311");
   ASSERT_EQ(r.tape.lines.size(), 14u);
   EXPECT_EQ(r.tape.lines[4], "Annual Interest Rate (APR) (%) : 203.311");

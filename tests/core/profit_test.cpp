@@ -6,17 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "finance_cases.h"
+
 using namespace tivorum;
+using namespace tivorum::test;
 
 namespace {
-
-using Writes = std::vector<std::pair<std::string, std::string>>;
-
-Writes writesOf(const ModuleSolve& out) {
-  Writes w;
-  for (const FieldWrite& f : out.writes) w.emplace_back(f.control, f.text);
-  return w;
-}
 
 struct SolveCase {
   PricingSolveFor solveFor;
