@@ -13,13 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "app/calculator_form.h"
+#include "fake_host.h"
 #include "geometry/surface_form.h"
 #include "geometry/surface_pictures.h"
+#include "geometry/surface_window.h"
 #include "geometry/volume_form.h"
 #include "geometry/volume_pictures.h"
+#include "geometry/volume_window.h"
 
 using namespace tivorum;
+using tivorum::test::FakeHost;
 
 namespace {
 
@@ -27,8 +30,9 @@ struct Window {
   const char* name;
   const char* caption;
   QSize client;
-  std::function<std::unique_ptr<NotebookForm>(Tcalculator1&)> make;
+  std::function<std::unique_ptr<NotebookForm>(ModuleHost&)> make;
   std::vector<const char*> pictures;  // in page order
+  const Notebook& (*notebook)();
 };
 
 const std::vector<Window>& windows() {
@@ -36,15 +40,17 @@ const std::vector<Window>& windows() {
       {"TVolumeForm",
        "Volume Calculation",
        {499, 283},
-       [](Tcalculator1& owner) { return std::make_unique<TVolumeForm>(owner); },
+       [](ModuleHost& host) { return std::make_unique<TVolumeForm>(host); },
        {"CircularRingImage", "ConeImage", "CubeImage", "CylinderImage", "EllipsoidImage",
-        "ParaboloidImage", "PyramidImage", "PrismImage", "SphereImage", "SphericalSectorImage"}},
+        "ParaboloidImage", "PyramidImage", "PrismImage", "SphereImage", "SphericalSectorImage"},
+       volumeNotebook},
       {"TSurfaceAreaForm",
        "Surface Area",
        {493, 267},
-       [](Tcalculator1& owner) { return std::make_unique<TSurfaceAreaForm>(owner); },
+       [](ModuleHost& host) { return std::make_unique<TSurfaceAreaForm>(host); },
        {"CircRingSurfaceImage", "ConeSurfaceImage", "CubeSurfaceImage", "PrismSurfaceImage",
-        "SphereSurfaceImage", "SphSegSurfaceImage"}},
+        "SphereSurfaceImage", "SphSegSurfaceImage"},
+       surfaceNotebook},
   };
   return kWindows;
 }
@@ -52,9 +58,7 @@ const std::vector<Window>& windows() {
 class SolidFormTest : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    const std::filesystem::path folder = folder_.path().toStdString();
-    calculator_ = std::make_unique<Tcalculator1>(AppPaths{folder, folder});
-    form_ = window().make(*calculator_);
+    form_ = window().make(host_);
     form_->show();
     // Every page gets laid out once it has been shown.
     for (int page = 0; page < form_->pageCount(); ++page) form_->tabs()->setCurrentIndex(page);
@@ -66,8 +70,7 @@ class SolidFormTest : public ::testing::TestWithParam<int> {
     return std::string(window().name) + " " + form_->tabs()->tabText(page).toStdString();
   }
 
-  QTemporaryDir folder_;
-  std::unique_ptr<Tcalculator1> calculator_;
+  FakeHost host_;
   std::unique_ptr<NotebookForm> form_;
 };
 
@@ -114,6 +117,25 @@ TEST_P(SolidFormTest, EveryPageShowsItsPicture) {
 
 // Nothing the user must read is cut off: the labels hold their whole text and
 // the explanation pane all of its lines.
+// What the window shows comes from its description: tab captions, each
+// field's label, and the Help key's topic.
+TEST_P(SolidFormTest, ShowsItsDescription) {
+  const Notebook& notebook = window().notebook();
+  ASSERT_EQ(form_->pageCount(), static_cast<int>(notebook.pages.size()));
+  for (int index = 0; index < form_->pageCount(); ++index) {
+    const NotebookPage& described = notebook.pages[static_cast<std::size_t>(index)];
+    EXPECT_EQ(form_->tabs()->tabText(index).toStdString(), described.caption);
+    for (const NotebookField& field : described.fields) {
+      const QString name = QString::fromUtf8(field.name.data(), field.name.size()) + "Label";
+      auto* label = form_->page(index)->findChild<QLabel*>(name);
+      ASSERT_NE(label, nullptr) << name.toStdString();
+      EXPECT_EQ(label->text().toStdString(), field.label) << name.toStdString();
+    }
+  }
+  form_->HelpBtnClick();
+  EXPECT_EQ(host_.helpTopics, std::vector<std::string>{std::string(notebook.helpTopic)});
+}
+
 TEST_P(SolidFormTest, LabelsAndExplanationsFit) {
   for (int index = 0; index < form_->pageCount(); ++index) {
     QWidget* page = form_->page(index);
