@@ -23,7 +23,9 @@ std::string faultMessage(FaultKind kind) {
   return "Invalid floating point operation";
 }
 
-void raiseFault(FaultKind kind) { throw Fault(kind, faultMessage(kind)); }
+void raiseFault(FaultKind kind) {
+  throw Fault(kind, faultMessage(kind));
+}
 
 void raiseConversionFault(std::string_view text) {
   throw Fault(FaultKind::Conversion,
@@ -58,14 +60,30 @@ Ext Ln(Ext x) {
   return Ext(logl(x.value()));
 }
 
-Ext Exp(Ext x) { return Ext(checkedResult(expl(x.value()))); }
-Ext Sin(Ext x) { return Ext(checkedResult(sinl(x.value()))); }
-Ext Cos(Ext x) { return Ext(checkedResult(cosl(x.value()))); }
-Ext ArcTan(Ext x) { return Ext(atanl(x.value())); }
-Ext Abs(Ext x) { return Ext(fabsl(x.value())); }
-Ext Trunc(Ext x) { return Ext(truncl(x.value())); }
-Ext Frac(Ext x) { return Ext(x.value() - truncl(x.value())); }
-bool IsWhole(Ext x) { return truncl(x.value()) == x.value(); }
+Ext Exp(Ext x) {
+  return Ext(checkedResult(expl(x.value())));
+}
+Ext Sin(Ext x) {
+  return Ext(checkedResult(sinl(x.value())));
+}
+Ext Cos(Ext x) {
+  return Ext(checkedResult(cosl(x.value())));
+}
+Ext ArcTan(Ext x) {
+  return Ext(atanl(x.value()));
+}
+Ext Abs(Ext x) {
+  return Ext(fabsl(x.value()));
+}
+Ext Trunc(Ext x) {
+  return Ext(truncl(x.value()));
+}
+Ext Frac(Ext x) {
+  return Ext(x.value() - truncl(x.value()));
+}
+bool IsWhole(Ext x) {
+  return truncl(x.value()) == x.value();
+}
 
 Ext Power(Ext b, Ext e) {
   const Real base = b.value();
@@ -101,7 +119,9 @@ locale_t cLocale() {
   return loc;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

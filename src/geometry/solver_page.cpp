@@ -7,7 +7,9 @@ SolverPage::SolverPage(std::vector<std::string> texts, std::vector<int> maxLengt
   maxLengths_.resize(texts_.size(), 0);
 }
 
-Ext SolverPage::value(int field) const { return Ext(textToNumber(texts_.at(field))); }
+Ext SolverPage::value(int field) const {
+  return Ext(textToNumber(texts_.at(field)));
+}
 
 void SolverPage::convertKnown() const {
   for (int i = 0; i < fieldCount(); ++i) {
@@ -21,14 +23,18 @@ void SolverPage::writeText(int field, Ext v, const std::string& text) {
   writes_.emplace_back(field, std::move(shown));
 }
 
-void SolverPage::write(int field, Ext v) { writeText(field, v, generalText(v.value(), 15)); }
+void SolverPage::write(int field, Ext v) {
+  writeText(field, v, generalText(v.value(), 15));
+}
 
 Ext SolverPage::writeReadBack(int field, Ext v) {
   write(field, v);
   return value(field);
 }
 
-void SolverPage::showError(const std::string& shapeName) { throw ShowErrorRequest{shapeName}; }
+void SolverPage::showError(const std::string& shapeName) {
+  throw ShowErrorRequest{shapeName};
+}
 
 void SolverPage::showInformation(const std::string& message) {
   throw InformationRequest{message};

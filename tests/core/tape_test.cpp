@@ -10,7 +10,7 @@ TEST(AppendTape5, FirstLineAlwaysOthersOnlyWhenNotEmpty) {
   appendTape5(tape, "", "b", "", "d", "");
   appendTape5(tape, "one", "two", "three", "four", "five");
   EXPECT_EQ(tape.lines, (std::vector<std::string>{"before", "", "b", "d", "one", "two", "three",
-                                                   "four", "five"}));
+                                                  "four", "five"}));
 }
 
 TEST(AppendTape5, CutsEachTextTo255Characters) {
