@@ -14,11 +14,11 @@
 
 #include "app/about_form.h"
 #include "app/app_setup.h"
-#include "app/dialogs.h"
+#include "app/calculator_form.h"
 #include "app/help_form.h"
 #include "app/module_windows.h"
-#include "calc/calculator_form.h"
 #include "controls/color_button.h"
+#include "controls/dialogs.h"
 
 using namespace tivorum;
 
@@ -28,8 +28,8 @@ class QuietDialogs : public Dialogs {
  public:
   void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
   bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(THelpForm&) override {}
-  void showAbout(TAboutCal&) override {}
+  void showHelp(QDialog&) override {}
+  void showAbout(QDialog&) override {}
   PrintAnswer askPrint(QWidget*, bool) override { return {}; }
 };
 
