@@ -1,6 +1,7 @@
 #include "calc/ini_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,10 +12,17 @@
 #include <utility>
 
 #include "calc/file_write.h"
+#include "calc/legacy_text.h"
 
 namespace tivorum {
 
 namespace {
+
+// Temporary files are named ".NAME.tmp<pid>-<n>", so that the next start can
+// tell which ones an interrupted save left behind.
+std::string temporaryPrefix(const std::filesystem::path& target) {
+  return "." + target.filename().string() + ".tmp";
+}
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -177,7 +185,7 @@ std::optional<std::string> IniFile::find(std::string_view section, std::string_v
   const Line& line = lines_[it->second];
   std::string_view value = trimmed(std::string_view(line.text).substr(line.valueAt));
   if (quotedPair(value)) value = value.substr(1, value.size() - 2);
-  return std::string(value);
+  return utf8FromLegacy(value);
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
@@ -268,9 +276,13 @@ std::string IniFile::text() const {
   return out;
 }
 
+WriteResult IniFile::readFailure() const {
+  return WriteResult::failure("Error. Cannot read file " + path_.filename().string() + ".");
+}
+
 WriteResult IniFile::save() {
   const std::string name = path_.filename().string();
-  if (readFailed_) return WriteResult::failure("Error. Cannot read file " + name + ".");
+  if (readFailed_) return readFailure();
   if (exists_ && !modified_) return WriteResult::success();
 
   // Replace what a link points at, not the link.
@@ -284,12 +296,17 @@ WriteResult IniFile::save() {
   if (folder.empty()) folder = ".";
 
   const WriteResult failed = WriteResult::failure("Error. Cannot write file " + name + ".");
+  // The rename would replace a file its owner made read-only; a file this user
+  // may not write is left alone, as an in-place write would have to.
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+    return failed;
+  }
   std::filesystem::path temp;
   int fd = -1;
   static unsigned counter = 0;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                     std::to_string(++counter));
+    temp = folder /
+           (temporaryPrefix(target) + std::to_string(::getpid()) + "-" + std::to_string(++counter));
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return failed;
   }
@@ -312,6 +329,27 @@ WriteResult IniFile::save() {
   exists_ = true;
   modified_ = false;
   return WriteResult::success();
+}
+
+int IniFile::removeStaleTemporaries(const std::filesystem::path& path) {
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  const std::string prefix = temporaryPrefix(path);
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder, ec);
+  int removed = 0;
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!name.starts_with(prefix)) continue;
+    const std::string_view rest = std::string_view(name).substr(prefix.size());
+    long pid = 0;
+    auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (error != std::errc() || end == rest.data() || *end != '-' || pid <= 0) continue;
+    // A running copy of the program may be writing this one just now.
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM) continue;
+    if (::unlink(it->path().c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace tivorum

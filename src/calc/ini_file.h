@@ -25,9 +25,12 @@ class IniFile {
   // The file exists but could not be read. It then reads as empty, and save()
   // refuses to replace it, so its content is not lost.
   bool readFailed() const { return readFailed_; }
+  // What the user is told when the file could not be read.
+  WriteResult readFailure() const;
 
   // The value of the first key of that name in the first section of that name,
-  // blanks around it removed and one pair of enclosing quotes taken off.
+  // blanks around it removed and one pair of enclosing quotes taken off; a
+  // value that is not UTF-8 is read as Windows-1252.
   std::optional<std::string> find(std::string_view section, std::string_view key) const;
   std::string readString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
@@ -52,7 +55,14 @@ class IniFile {
   // Writes the file when it was modified or does not exist yet: into a new
   // file in the same folder, then renamed over the old one, so a failure never
   // leaves a half-written file. On failure the message names the file.
+  // A file this user may not write (its own mode or its folder's) is refused
+  // before anything is renamed.
   [[nodiscard]] WriteResult save();
+
+  // Removes the temporary files that saves into `path` interrupted by a crash
+  // or a kill left in its folder (those of running processes stay). Returns
+  // how many went.
+  static int removeStaleTemporaries(const std::filesystem::path& path);
 
  private:
   enum class Kind { Other, Section, Key };

@@ -30,8 +30,9 @@ std::filesystem::path settingsPath(const std::filesystem::path& folder) {
   return folder / kSettingsFileName;
 }
 
-Settings loadSettings(const std::filesystem::path& folder) {
-  const IniFile ini(settingsPath(folder));
+namespace {
+
+Settings settingsFrom(const IniFile& ini) {
   Settings s;
   for (int i = 0; i < kMemoryCount; ++i) {
     std::string text = ini.readString(kMemorySection, memoryKey(i), "0");
@@ -46,18 +47,52 @@ Settings loadSettings(const std::filesystem::path& folder) {
   return s;
 }
 
+}  // namespace
+
+Settings loadSettings(const std::filesystem::path& folder) {
+  return settingsFrom(IniFile(settingsPath(folder)));
+}
+
+std::vector<IniEntry> settingsEntries(const Settings& settings) {
+  std::vector<IniEntry> entries;
+  for (int i = 0; i < kMemoryCount; ++i) {
+    entries.push_back({std::string(kMemorySection), memoryKey(i), settings.memory[i]});
+  }
+  auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+  entries.push_back({std::string(kHintsSection), "HintOn", flag(settings.hintsOn)});
+  entries.push_back({std::string(kTapeSection), "ShowTape", flag(settings.tapeShown)});
+  entries.push_back(
+      {std::string(kFormatSection), "Display", std::string(knownFormat(settings.placeFormat))});
+  entries.push_back({std::string(kLocationSection), "Top", std::to_string(settings.top)});
+  entries.push_back({std::string(kLocationSection), "Left", std::to_string(settings.left)});
+  return entries;
+}
+
 WriteResult saveSettings(const std::filesystem::path& folder, const Settings& settings) {
   // Read afresh: the currency window may have saved factors since start-up.
   IniFile ini(settingsPath(folder));
-  for (int i = 0; i < kMemoryCount; ++i) {
-    ini.writeString(kMemorySection, memoryKey(i), settings.memory[i]);
+  for (const IniEntry& entry : settingsEntries(settings)) {
+    ini.writeString(entry.section, entry.key, entry.value);
   }
-  ini.writeBool(kHintsSection, "HintOn", settings.hintsOn);
-  ini.writeBool(kTapeSection, "ShowTape", settings.tapeShown);
-  ini.writeString(kFormatSection, "Display", knownFormat(settings.placeFormat));
-  ini.writeInteger(kLocationSection, "Top", settings.top);
-  ini.writeInteger(kLocationSection, "Left", settings.left);
   return ini.save();
+}
+
+SettingsFile::SettingsFile(const std::filesystem::path& folder) : merge_(settingsPath(folder)) {}
+
+Settings SettingsFile::load() {
+  IniFile::removeStaleTemporaries(merge_.path());
+  const IniFile ini(merge_.path());
+  readProblem_ = ini.readFailed() ? ini.readFailure() : WriteResult::success();
+  Settings s = settingsFrom(ini);
+  // What was read is remembered as it would be written, so that a value
+  // written differently ("HintOn=5") counts as unchanged and keeps its line.
+  merge_.remember(settingsEntries(s));
+  return s;
+}
+
+WriteResult SettingsFile::save(const Settings& settings) {
+  if (unreadable()) return readProblem_;
+  return merge_.save(settingsEntries(settings));
 }
 
 CurrencyFactorsLoad loadCurrencyFactors(const std::filesystem::path& folder) {

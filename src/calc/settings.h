@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/ini_merge.h"
 #include "calc/number.h"
 #include "calc/write_result.h"
 
@@ -42,6 +43,7 @@ struct Settings {
   std::string placeFormat{kGeneralFormat};
   int top = 0;
   int left = 0;
+  bool operator==(const Settings&) const = default;
 };
 
 // A missing or unreadable file gives the defaults; memory texts are cut to
@@ -52,6 +54,29 @@ Settings loadSettings(const std::filesystem::path& folder);
 // "Top" and "Left", keeping everything else in the file.
 [[nodiscard]] WriteResult saveSettings(const std::filesystem::path& folder,
                                        const Settings& settings);
+
+// The keys saveSettings writes, with their values, in its order.
+std::vector<IniEntry> settingsEntries(const Settings& settings);
+
+// This run's CUSTOM.INI. Another copy of the program (or an editor) may change
+// the file meanwhile: a save writes only the keys whose values this run
+// changed since it loaded or last saved them, and keeps everything else.
+class SettingsFile {
+ public:
+  explicit SettingsFile(const std::filesystem::path& folder);
+
+  // As loadSettings. Also clears away what an interrupted save left behind.
+  Settings load();
+  // The file could not be read by load(); it is then never written.
+  bool unreadable() const { return !readProblem_.ok; }
+  const WriteResult& readProblem() const { return readProblem_; }
+
+  [[nodiscard]] WriteResult save(const Settings& settings);
+
+ private:
+  IniMerge merge_;
+  WriteResult readProblem_;
+};
 
 struct CurrencyFactorsLoad {
   CurrencyFactors factors{};

@@ -152,6 +152,45 @@ TEST(Settings, SaveFailureIsReported) {
   EXPECT_EQ(r.message, "Error. Cannot write file CUSTOM.INI.");
 }
 
+TEST(SettingsFile, TwoRunsKeepEachOthersMemory) {
+  TempFolder dir;
+  writeFile(dir / "CUSTOM.INI", "[Hints]\r\nHintOn=5\r\n; mine\r\n");
+  SettingsFile a(dir.path());
+  SettingsFile b(dir.path());
+  Settings inA = a.load();
+  Settings inB = b.load();
+  inA.memory[1] = "111";
+  ASSERT_TRUE(a.save(inA).ok);
+  inB.memory[2] = "222";
+  ASSERT_TRUE(b.save(inB).ok);
+  // Each closes with its own place; neither brings back the other's stale 0.
+  inA.top = 300;
+  ASSERT_TRUE(a.save(inA).ok);
+  inB.top = 40;
+  ASSERT_TRUE(b.save(inB).ok);
+  const Settings after = loadSettings(dir.path());
+  EXPECT_EQ(after.memory[1], "111");
+  EXPECT_EQ(after.memory[2], "222");
+  EXPECT_EQ(after.top, 40);
+  // "5" reads as on and was never changed: its line keeps its bytes.
+  EXPECT_TRUE(readFile(dir / "CUSTOM.INI").starts_with("[Hints]\r\nHintOn=5\r\n; mine\r\n"));
+}
+
+TEST(SettingsFile, AnUnreadableFileIsReportedAndNeverWritten) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir / "CUSTOM.INI");
+  SettingsFile file(dir.path());
+  Settings s = file.load();
+  EXPECT_TRUE(file.unreadable());
+  EXPECT_EQ(file.readProblem().message, "Error. Cannot read file CUSTOM.INI.");
+  s.memory[0] = "4";
+  const WriteResult r = file.save(s);
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.message, "Error. Cannot read file CUSTOM.INI.");
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "CUSTOM.INI"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir / "CUSTOM.INI"));
+}
+
 TEST(CurrencyFactors, FirstRunEveryFactorIsOne) {
   TempFolder dir;
   const CurrencyFactorsLoad load = loadCurrencyFactors(dir.path());
