@@ -31,35 +31,48 @@ std::filesystem::path toPath(const QString& dir) {
   return std::filesystem::path(QDir::toNativeSeparators(dir).toStdString());
 }
 
+// The user's own folder for the settings of an installed copy
+// ($XDG_CONFIG_HOME/tivorum, by default ~/.config/tivorum), made if missing.
+std::filesystem::path configFolder() {
+  const QString config =
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tivorum";
+  QDir().mkpath(config);
+  return toPath(config);
+}
+
 }  // namespace
 
 AppPaths programPaths() {
   const QString exeDir = QCoreApplication::applicationDirPath();
+  const QString helpName = QString::fromUtf8(kHelpFileName.data(), kHelpFileName.size());
   AppPaths paths;
   paths.settingsFolder = toPath(exeDir);
-  if (!QFileInfo(exeDir).isWritable()) {
-    const QString config =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tivorum";
-    QDir().mkpath(config);
-    paths.settingsFolder = toPath(config);
-  }
-
-  const QString helpName = QString::fromUtf8(kHelpFileName.data(), kHelpFileName.size());
   paths.helpFolder = toPath(exeDir);
-  if (!QFileInfo::exists(exeDir + "/" + helpName)) {
-    const QString installed = QDir(exeDir + "/../share/tivorum").absolutePath();
-    if (QFileInfo::exists(installed + "/" + helpName)) {
-      paths.helpFolder = toPath(installed);
-    } else {
-      const QString found =
-          QStandardPaths::locate(QStandardPaths::GenericDataLocation, "tivorum/" + helpName);
-      if (!found.isEmpty()) paths.helpFolder = toPath(QFileInfo(found).absolutePath());
-    }
+  // A portable copy (the build folder, an unpacked archive) carries its help
+  // file and keeps its settings beside itself.
+  if (QFileInfo::exists(exeDir + "/" + helpName)) return paths;
+
+  QString helpDir;
+  const QString installed = QDir(exeDir + "/../share/tivorum").absolutePath();
+  if (QFileInfo::exists(installed + "/" + helpName)) {
+    helpDir = installed;
+  } else {
+    const QString found =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, "tivorum/" + helpName);
+    if (!found.isEmpty()) helpDir = QFileInfo(found).absolutePath();
+  }
+  if (!helpDir.isEmpty()) {
+    // An installed copy: its bin folder is shared and no place for a user's file.
+    paths.helpFolder = toPath(helpDir);
+    paths.settingsFolder = configFolder();
+  } else if (!QFileInfo(exeDir).isWritable()) {
+    paths.settingsFolder = configFolder();
   }
   return paths;
 }
 
 void startMainWindow(Tcalculator1& window) {
+  window.restorePlace();
   window.show();
   window.activateWindow();
   window.raise();

@@ -13,9 +13,10 @@ namespace tivorum {
 // Title "Tivoru", the keypad's Arial where it is missing.
 void setUpApplication(QApplication& app);
 
-// CUSTOM.INI beside the executable, or in the user's configuration folder
-// when the executable's folder cannot be written (an installed program);
-// CALC.ELP beside the executable, else from the installed data folder.
+// A portable copy (CALC.ELP beside the executable) keeps CUSTOM.INI beside
+// the executable. An installed copy (CALC.ELP in ../share/tivorum or another
+// data folder) keeps it in the user's configuration folder, as does a copy
+// whose folder cannot be written.
 AppPaths programPaths();
 
 // Shows the main window; returns once its first activation has run.

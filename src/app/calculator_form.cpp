@@ -134,7 +134,7 @@ class ModuleTape : public Tape {
 }  // namespace
 
 Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
-    : QWidget(parent), paths_(paths) {
+    : QWidget(parent), paths_(paths), settingsFile_(paths.settingsFolder) {
   buildWindow();
   engine_ = std::make_unique<CalcEngine>(*Tape, static_cast<EngineHost&>(*this));
   moduleTape_ = std::make_unique<ModuleTape>(*engine_, *Tape);
@@ -278,6 +278,7 @@ void Tcalculator1::act(Key key) {
 void Tcalculator1::afterKey() {
   refresh();
   focusEquals();
+  keepChanges();
 }
 
 void Tcalculator1::focusEquals() {
@@ -333,45 +334,6 @@ void Tcalculator1::FormShow() {
 void Tcalculator1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
-}
-
-void Tcalculator1::FormActivate() {
-  if (activated_) return;
-  activated_ = true;
-  Settings stored = loadSettings(paths_.settingsFolder);
-  engine_->firstActivation(stored.placeFormat);
-  for (int i = 0; i < kMemoryCount; ++i) engine_->setMemoryLoc(i, stored.memory[i]);
-  std::error_code ec;
-  std::filesystem::path here = std::filesystem::current_path(ec);
-  BigTapeFile = tapeFileIsBig(ec ? std::filesystem::path(".") : here);
-  HintsOn = stored.hintsOn;
-  TapeShown = stored.tapeShown;
-  move(stored.left, stored.top);
-  refresh();
-  setOnOffLook(key(Key::Hints), HintsOn);
-  applyHints();
-  setOnOffLook(key(Key::Tape), TapeShown);
-  if (!TapeShown) slideTo({350, 300, 200, 184});
-}
-
-void Tcalculator1::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
-}
-
-void Tcalculator1::FormClose() {
-  if (closed_) return;  // the settings are written, and a failure shown, once
-  closed_ = true;
-  Settings s;
-  for (int i = 0; i < kMemoryCount; ++i) s.memory[i] = engine_->MemoryLoc[i];
-  s.hintsOn = HintsOn;
-  s.tapeShown = TapeShown;
-  s.placeFormat = engine_->placesCaption() == "Sci" ? std::string(kGeneralFormat)
-                                                    : std::string(kFinancialFormat);
-  s.top = pos().y();
-  s.left = pos().x();
-  WriteResult result = saveSettings(paths_.settingsFolder, s);
-  if (!result.ok) reportError(this, result.message);
 }
 
 // ---- Engine host ---------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "calc/settings.h"
 #include "calc/tape.h"
 #include "controls/module_host.h"
+#include "calc/window_place.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -68,6 +70,15 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   // showing so that it never depends on a window manager activating us.
   void FormActivate();
   bool isStarted() const { return activated_; }
+
+  // Puts the window where the settings file says, before it is first shown,
+  // so that the window manager places the frame, not the client area, there.
+  void restorePlace();
+  // Saves the settings and the window's place as closing does (the session is
+  // being saved).
+  void saveState();
+  // Saves as closing does and ends the program (a logout, a kill).
+  void endRun();
 
   // The engine behind the keypad.
   tivorum::CalcEngine& engine() { return *engine_; }
@@ -117,6 +128,12 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   void FormCreate();
   void FormShow();
   void FormClose();
+  void placeWindow(const tivorum::Settings& stored);
+  tivorum::Settings currentSettings(bool withPlace) const;
+  // Writes the memory and the setting keys as soon as one changes.
+  void keepChanges();
+  // A failure to read or write the settings file is shown once per run.
+  void reportSaveProblem(const tivorum::WriteResult& result);
   // A typed character that no accelerator took.
   void FormKeyPress(QChar ch);
   void SpeedButton1Click();
@@ -144,4 +161,8 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   bool shown_ = false;
   bool activated_ = false;
   bool closed_ = false;
+  tivorum::SettingsFile settingsFile_;
+  tivorum::Settings saved_;  // as last loaded or saved
+  bool saveProblemShown_ = false;
+  std::optional<tivorum::WindowPlace> placed_;
 };

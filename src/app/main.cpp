@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/help_form.h"
 #include "app/module_windows.h"
+#include "app/session_end.h"
 
 int main(int argc, char** argv) {
   // Before QApplication, which needs a display.
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   // The help window the program keeps; every request makes its own.
   THelpForm helpForm(&calculator);
   tivorum::startMainWindow(calculator);
+  tivorum::endRunOnRequest(app, calculator);
   return app.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 
 #include "app/app_setup.h"
 #include "app/help_form.h"
+#include "calc/ini_file.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
 #include "controls/tape_pane.h"
@@ -370,4 +372,55 @@ TEST(Calculator, F1IsTheHelpKeyAndCtrlQIsOff) {
   EXPECT_EQ(s.dialogs.boxes, std::vector<std::string>{"help"});
   strike(*s.window, {{Qt::Key_Q, kCtrl, "\x11"}});
   EXPECT_FALSE(s.window->isVisible());
+}
+
+TEST(Calculator, StoresAndSettingKeysAreWrittenAtOnce) {
+  const struct {
+    const char* what;
+    std::vector<const char*> keys;  // clicked in turn
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {
+      {"store", {"But7", "ButStore", "But3"}, "Calculator Memory", "Memory Loc. 3", "7"},
+      {"store-add",
+       {"But4", "ButStore", "ButPlus", "But1"},
+       "Calculator Memory",
+       "Memory Loc. 1",
+       " 6.00000000000000E+0000"},
+      {"clear memory", {"ClearMemBut"}, "Calculator Memory", "Memory Loc. 1", "0"},
+      {"hint key", {"HintBut"}, "Hints", "HintOn", "0"},
+      {"tape key", {"TapeBut"}, "Tape", "ShowTape", "0"},
+      {"format key", {"PlacesBut"}, "PlaceFormat", "Display", "%15.2f"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Started s("; mine\n[Calculator Memory]\nMemory Loc. 1=2\n");
+    for (const char* name : c.keys) {
+      auto* key = s.window->findChild<TColorButton*>(name);
+      ASSERT_NE(key, nullptr) << name;
+      QTest::mouseClick(key, Qt::LeftButton);
+    }
+    // Read while the window is still open: a kill now would lose nothing.
+    const IniFile ini(std::filesystem::path(s.folder.filePath("CUSTOM.INI").toStdString()));
+    EXPECT_EQ(ini.readString(c.section, c.key, "missing"), c.value);
+    EXPECT_TRUE(ini.text().starts_with("; mine\n")) << ini.text();
+    for (const std::string& box : s.dialogs.boxes) EXPECT_TRUE(box.starts_with("Confirm")) << box;
+  }
+}
+
+TEST(Calculator, AnUnreadableSettingsFileIsReportedOnceAtStart) {
+  Started s("");
+  QDir(s.folder.path()).mkdir("CUSTOM.INI");
+  s.window.reset();
+  const std::filesystem::path where(s.folder.path().toStdString());
+  s.window = std::make_unique<Tcalculator1>(AppPaths{where, where});
+  startMainWindow(*s.window);
+  ASSERT_EQ(s.dialogs.boxes,
+            std::vector<std::string>{"Tivoru: Error. Cannot read file CUSTOM.INI."});
+  for (const char* name : {"But4", "ButStore", "But1", "HintBut"}) {
+    QTest::mouseClick(s.window->findChild<TColorButton*>(name), Qt::LeftButton);
+  }
+  s.window->close();
+  EXPECT_EQ(s.dialogs.boxes.size(), 1u);
 }
