@@ -99,6 +99,9 @@ void Tcalculator1::FormClose() {
 }
 
 void Tcalculator1::endRun() {
+  // Nobody is there to answer a box when the session ends or a kill comes,
+  // and a box would keep the program from ending.
+  saveProblemShown_ = true;
   FormClose();
   // Ends open module windows and boxes too, each returning as if closed.
   QCoreApplication::exit(0);
