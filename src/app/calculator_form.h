@@ -22,8 +22,8 @@
 #include "calc/keys.h"
 #include "calc/settings.h"
 #include "calc/tape.h"
-#include "controls/module_host.h"
 #include "calc/window_place.h"
+#include "controls/module_host.h"
 
 class QLineEdit;
 class QPlainTextEdit;

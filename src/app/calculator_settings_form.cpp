@@ -8,11 +8,11 @@
 #include <system_error>
 #include <vector>
 
-#include "controls/dialogs.h"
 #include "app/calculator_form.h"
 #include "calc/tape_file.h"
 #include "calc/window_place.h"
 #include "controls/color_button.h"
+#include "controls/dialogs.h"
 
 using namespace tivorum;
 
