@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrinter>
 #include <QPushButton>
 #include <QThread>
 #include <QToolTip>
@@ -27,6 +26,7 @@
 #include "controls/dialogs.h"
 #include "controls/qt_text.h"
 #include "controls/tape_pane.h"
+#include "controls/tape_print.h"
 
 using namespace tivorum;
 
@@ -453,23 +453,13 @@ void Tcalculator1::ButtonPrintClick() {
   PrintAnswer answer = dialogs().askPrint(this, selected);
   if (answer.accepted) {
     std::vector<std::string> lines;
-    const bool useSelection = answer.toFile ? selected : (answer.selectionOnly && selected);
-    if (useSelection) {
+    if (selected && (printsTextFile(answer) || answer.selectionOnly)) {
       TempMemo->setPlainText(Tape->selection());
       lines = textLines(TempMemo->toPlainText());
     } else {
       lines = Tape->lines();
     }
-    if (answer.toFile) {
-      std::error_code ec;
-      std::filesystem::path here = std::filesystem::current_path(ec);
-      WriteResult result =
-          writeTapeFile(ec ? std::filesystem::path(".") : here, lines, BigTapeFile);
-      if (!result.ok)
-        dialogs().message(this, "Error", QString::fromStdString(result.message), BoxIcon::Error);
-    } else if (answer.printer) {
-      printLines(*answer.printer, Tape->font(), lines);
-    }
+    printTape(this, answer, lines, Tape->font(), BigTapeFile);
   }
 }
 

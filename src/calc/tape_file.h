@@ -1,6 +1,7 @@
 // CALCULAT.TXT: printing the tape to file appends its lines, each ended by
 // CR LF. A file that was already big at start-up is emptied before the next
-// print, so it cannot grow without bound over many runs.
+// print, so it cannot grow without bound over many runs. Any other text file
+// the user names gets the same lines appended, without the size rule.
 #pragma once
 
 #include <cstdint>
@@ -16,18 +17,22 @@ namespace tivorum {
 inline constexpr std::string_view kTapeFileName = "CALCULAT.TXT";
 inline constexpr std::uintmax_t kBigTapeFileSize = 125000;
 
-inline constexpr std::string_view kTapeOpenError = "Error. Cannot open file CALCULAT.TXT.";
-inline constexpr std::string_view kTapeEmptyError = "Error. Cannot empty file CALCULAT.TXT.";
-inline constexpr std::string_view kTapeCreateError = "Error. Cannot create file CALCULAT.TXT.";
-inline constexpr std::string_view kTapeWriteError = "Error. Cannot write file CALCULAT.TXT.";
+// The error box text of a failed step ("open", "empty", "create", "write"):
+// "Error. Cannot open file CALCULAT.TXT.".
+std::string tapeFileError(std::string_view step, std::string_view fileName);
 
 // The start-up check: the file exists and is larger than kBigTapeFileSize.
 bool tapeFileIsBig(const std::filesystem::path& folder);
 
-// Appends `lines` to the file in `folder`, creating it when missing. When
-// `bigTapeFile` (the start-up check) holds and the file is still larger than
-// kBigTapeFileSize, it is emptied first. A failure returns the message of the
-// step that failed; nothing is written after it.
+// Appends `lines` to the text file `path`, creating it when missing. When
+// `emptyWhenBig` holds and the file is larger than kBigTapeFileSize, it is
+// emptied first. A failure returns the message of the step that failed,
+// naming the file as `shownName`; nothing is written after it.
+[[nodiscard]] WriteResult appendTapeText(const std::filesystem::path& path,
+                                         std::span<const std::string> lines, bool emptyWhenBig,
+                                         std::string_view shownName);
+
+// CALCULAT.TXT in `folder`; `bigTapeFile` is the start-up check.
 [[nodiscard]] WriteResult writeTapeFile(const std::filesystem::path& folder,
                                         std::span<const std::string> lines, bool bigTapeFile);
 

@@ -1,13 +1,19 @@
 #include "controls/dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <memory>
 
 #include "calc/number.h"
+#include "controls/tape_print.h"
 
 namespace tivorum {
 namespace {
@@ -35,6 +41,66 @@ QWidget* ownerOr(QWidget* parent) {
   return QApplication::activeWindow();
 }
 
+// Qt's print dialog with its print-to-file choice told the truth: a file
+// whose name does not end in ".pdf" gets the tape appended as text, so the
+// dialog says so and does not ask whether to overwrite it.
+class TapePrintDialog : public QPrintDialog {
+ public:
+  TapePrintDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent) {
+    printers_ = findChild<QComboBox*>(QStringLiteral("printers"));
+    file_ = findChild<QLineEdit*>(QStringLiteral("filename"));
+    type_ = findChild<QLabel*>(QStringLiteral("type"));
+    if (!printers_ || !file_ || !type_) return;  // another layout: Qt's own texts stay
+    // Room for the whole path, so the user sees where the tape goes.
+    const int wanted = file_->fontMetrics().horizontalAdvance(file_->text()) + 24;
+    file_->setMinimumWidth(std::min(wanted, 560));
+    connect(file_, &QLineEdit::textChanged, this, [this] { describeFile(); });
+    // After Qt's own handler, which writes its PDF wording.
+    connect(printers_, &QComboBox::currentIndexChanged, this, [this] { describeFile(); });
+  }
+
+  // Set when the dialog was accepted for a text file: its absolute path.
+  const QString& textFile() const { return textFile_; }
+
+  // Qt adds its print-to-file choice as the dialog is shown.
+  void setVisible(bool visible) override {
+    QPrintDialog::setVisible(visible);
+    if (visible) describeFile();
+  }
+
+  void accept() override {
+    if (file_ && file_->isEnabled() && !file_->text().trimmed().isEmpty()) {
+      // A bare name means the working folder, where CALCULAT.TXT lives.
+      const QString name = QDir::current().absoluteFilePath(file_->text().trimmed());
+      file_->setText(name);
+      if (!isPdfFileName(name)) {
+        textFile_ = name;
+        QDialog::accept();  // the text is appended: no question about overwriting
+        return;
+      }
+    }
+    QPrintDialog::accept();
+  }
+
+ private:
+  void describeFile() {
+    if (!printers_ || !file_ || !type_) return;
+    const int last = printers_->count() - 1;
+    if (last >= 0 && printers_->itemText(last).contains(QLatin1String("(PDF)")))
+      printers_->setItemText(last, kPrintToFile);
+    if (!file_->isEnabled()) return;
+    type_->setText(isPdfFileName(file_->text().trimmed())
+                       ? QStringLiteral("Write PDF file")
+                       : QStringLiteral("Append the tape as plain text"));
+  }
+
+  static inline const QString kPrintToFile = QStringLiteral("Print to File");
+  QComboBox* printers_ = nullptr;
+  QLineEdit* file_ = nullptr;
+  QLabel* type_ = nullptr;
+  QString textFile_;
+};
+
 class QtDialogs : public Dialogs {
  public:
   void message(QWidget* parent, const QString& caption, const QString& text,
@@ -58,7 +124,9 @@ class QtDialogs : public Dialogs {
     // printers, which would slow the start.
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setCopyCount(1);
-    QPrintDialog dialog(printer_.get(), ownerOr(parent));
+    // Printing to file means CALCULAT.TXT unless the user names another file.
+    if (printer_->outputFileName().isEmpty()) printer_->setOutputFileName(workingTapeFile());
+    TapePrintDialog dialog(printer_.get(), ownerOr(parent));
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
     if (hasSelection) options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);
@@ -68,10 +136,18 @@ class QtDialogs : public Dialogs {
     if (dialog.exec() != QDialog::Accepted) return answer;
     answer.accepted = true;
     answer.selectionOnly = dialog.printRange() == QAbstractPrintDialog::Selection;
-    // Qt offers printing to a file as a PDF "printer"; the tape goes to the
-    // text file instead.
+    if (!dialog.textFile().isEmpty()) {
+      answer.toFile = true;
+      answer.fileName = dialog.textFile();
+      // Remembered as Qt remembers a PDF file: the next dialog offers it.
+      printer_->setPrinterName(QString());
+      printer_->setOutputFormat(QPrinter::PdfFormat);
+      printer_->setOutputFileName(answer.fileName);
+      return answer;
+    }
     answer.toFile = printer_->outputFormat() == QPrinter::PdfFormat;
-    if (!answer.toFile) answer.printer = printer_.get();
+    if (answer.toFile) answer.fileName = printer_->outputFileName();
+    answer.printer = printer_.get();
     return answer;
   }
 

@@ -27,8 +27,12 @@ struct PrintAnswer {
   bool accepted = false;       // OK; false: cancelled, nothing is printed
   bool toFile = false;         // the print-to-file choice was taken
   bool selectionOnly = false;  // the print range is the selection
-  // The printer chosen (not owned, lives for the run). Null when toFile, or
-  // when the dialog was answered without a printer (runner).
+  // With toFile: the output file's absolute path. A name ending in ".pdf"
+  // gets a PDF, any other the tape as plain text.
+  QString fileName;
+  // The device the dialog set up (not owned, lives for the run): the chosen
+  // printer, or the PDF writer of a ".pdf" file. Null when the dialog was
+  // answered without one (runner, text file); a PDF then gets default paper.
   QPrinter* printer = nullptr;
 };
 
@@ -47,7 +51,8 @@ class Dialogs {
   // Shows the about box modally; returns when it has been closed.
   virtual void showAbout(QDialog& aboutBox) = 0;
   // The tape's print dialog. The range is preset to the selection when there
-  // is one. The print-to-file choice is remembered from one call to the next.
+  // is one; the output file to CALCULAT.TXT in the working folder. The
+  // print-to-file choice and file are remembered from one call to the next.
   virtual PrintAnswer askPrint(QWidget* parent, bool hasSelection) = 0;
 };
 

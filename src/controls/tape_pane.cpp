@@ -120,24 +120,38 @@ std::vector<std::string> textLines(const QString& text) {
   return out;
 }
 
-void printLines(QPagedPaintDevice& printer, const QFont& font,
+bool printLines(QPagedPaintDevice& printer, const QFont& font,
                 const std::vector<std::string>& lines) {
   QPainter painter;
-  if (!painter.begin(&printer)) return;  // the print system reports its own failures
+  if (!painter.begin(&printer)) return false;
   QFont printFont(font, &printer);
   painter.setFont(printFont);
   QFontMetrics metrics(printFont, &printer);
   const int pageHeight = painter.viewport().height();
+  const int pageWidth = painter.viewport().width();
   int y = 0;
-  for (const std::string& line : lines) {
+  auto printOne = [&](const QString& text) {
     if (y > 0 && y + metrics.height() > pageHeight) {
       printer.newPage();
       y = 0;
     }
-    painter.drawText(0, y + metrics.ascent(), QString::fromStdString(line));
+    painter.drawText(0, y + metrics.ascent(), text);
     y += metrics.lineSpacing();
+  };
+  for (const std::string& line : lines) {
+    QString text = QString::fromStdString(line);
+    // A line wider than the paper goes on over the next printed lines rather
+    // than lose its end at the right edge.
+    while (metrics.horizontalAdvance(text) > pageWidth && text.size() > 1) {
+      qsizetype fits = 1;
+      while (fits + 1 < text.size() && metrics.horizontalAdvance(text.left(fits + 1)) <= pageWidth)
+        ++fits;
+      printOne(text.left(fits));
+      text.remove(0, fits);
+    }
+    printOne(text);
   }
-  painter.end();
+  return painter.end();
 }
 
 }  // namespace tivorum

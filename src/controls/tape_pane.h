@@ -48,8 +48,10 @@ class TapePane : public QPlainTextEdit, public Tape {
 std::vector<std::string> textLines(const QString& text);
 
 // Prints lines in `font` from the top of the printable area, one printed line
-// per text line, starting a new page when one is full.
-void printLines(QPagedPaintDevice& printer, const QFont& font,
+// per text line (a line wider than the page goes on over the next ones),
+// starting a new page when one is full. False when the device
+// could not be opened (a file that cannot be written, a printer gone).
+bool printLines(QPagedPaintDevice& printer, const QFont& font,
                 const std::vector<std::string>& lines);
 
 }  // namespace tivorum

@@ -125,6 +125,38 @@ TEST(TapeFile, FullDiskIsReported) {
   EXPECT_EQ(r.message, "Error. Cannot write file CALCULAT.TXT.");
 }
 
+TEST(TapeFile, AnotherTextFileIsAppendedWithoutTheSizeRule) {
+  TempFolder dir;
+  const std::string before(130000, 'x');
+  writeFile(dir / "tape.txt", before);
+  ASSERT_TRUE(appendTapeText(dir / "tape.txt", kTape, false, "tape.txt").ok);
+  ASSERT_TRUE(appendTapeText(dir / "tape.txt", kTape, false, "tape.txt").ok);
+  EXPECT_EQ(readFile(dir / "tape.txt"), before + kTapeText + kTapeText);
+  EXPECT_FALSE(std::filesystem::exists(dir / "CALCULAT.TXT"));
+}
+
+TEST(TapeFile, EveryFailureNamesTheFile) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir / "folder.txt");
+  const std::string absent = (dir / "absent" / "tape.txt").string();
+  const std::string folder = (dir / "folder.txt").string();
+  const struct {
+    std::string path;
+    std::string message;
+  } cases[] = {
+      {absent, "Error. Cannot create file " + absent + "."},
+      {folder, "Error. Cannot open file " + folder + "."},
+      {"/dev/full", "Error. Cannot write file /dev/full."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    if (c.path == "/dev/full" && !std::filesystem::exists(c.path)) continue;
+    const WriteResult r = appendTapeText(c.path, kTape, false, c.path);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, c.message);
+  }
+}
+
 TEST(TapeFile, MillionLinesInOrder) {
   std::vector<std::string> lines;
   lines.reserve(1000000);

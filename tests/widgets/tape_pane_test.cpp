@@ -159,23 +159,32 @@ TEST(TapePane, PrintingFillsAPageBeforeStartingTheNext) {
   QFont font = QApplication::font();
   font.setBold(true);
   const QString file = QDir::tempPath() + "/tivorum-tape-print-test.pdf";
+  int width = 0;
   const int perPage = [&] {
     CountingWriter writer(file);
     QPainter p(&writer);
     QFontMetrics m(QFont(font, &writer), &writer);
+    width = p.viewport().width() / m.horizontalAdvance('8');
     // The last line needs its full height, the others their line spacing.
     return (p.viewport().height() - m.height()) / m.lineSpacing() + 1;
   }();
   ASSERT_GT(perPage, 10);
+  // Over two page widths of digits: it takes three printed lines.
+  const std::string wide(2 * width + 3, '8');
   const struct {
     int lines;
+    int wideLines;  // added after the others
     int pages;
-  } cases[] = {{0, 1},           {1, 1},           {perPage, 1},
-               {perPage + 1, 2}, {perPage * 2, 2}, {perPage * 2 + 1, 3}};
+  } cases[] = {{0, 0, 1},           {1, 0, 1},           {perPage, 0, 1},
+               {perPage + 1, 0, 2}, {perPage * 2, 0, 2}, {perPage * 2 + 1, 0, 3},
+               {perPage - 3, 1, 1}, {perPage - 2, 1, 2}};
   for (const auto& c : cases) {
     CountingWriter writer(file);
-    printLines(writer, font, std::vector<std::string>(c.lines, "1234.5"));
-    EXPECT_EQ(writer.pages, c.pages) << c.lines << " lines, " << perPage << " per page";
+    std::vector<std::string> lines(c.lines, "1234.5");
+    lines.insert(lines.end(), c.wideLines, wide);
+    printLines(writer, font, lines);
+    EXPECT_EQ(writer.pages, c.pages)
+        << c.lines << " + " << c.wideLines << " wide lines, " << perPage << " per page";
   }
   QFile::remove(file);
 }

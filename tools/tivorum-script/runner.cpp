@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -315,11 +317,22 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
          else
            r.fail("answer takes yes or no");
        }},
+      // printtofile [NAME]: the user typed another output file, relative to DIR.
       {"printtofile", false,
-       [](ScriptRunner& r, const CommandLine&) {
-         r.printToFile_ = true;
-         r.calculator_.pressKey(tivorum::Key::Print);
-         r.printToFile_ = false;
+       [](ScriptRunner& r, const CommandLine& l) {
+         r.printFile_ =
+             QDir(r.folder_).absoluteFilePath(l.argument.isEmpty() ? "CALCULAT.TXT" : l.argument);
+         r.pressPrint(PrintTarget::File);
+       }},
+      {"printto", false,
+       [](ScriptRunner& r, const CommandLine& l) {
+         if (l.argument.isEmpty()) r.fail("printto needs a printer name");
+         if (!QPrinterInfo::availablePrinterNames().contains(l.argument))
+           r.fail("unknown printer " + l.argument.toStdString());
+         if (!r.printer_) r.printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+         r.printer_->setPrinterName(l.argument);
+         r.printer_->setCopyCount(1);
+         r.pressPrint(PrintTarget::Printer);
        }},
       {"close", false, [](ScriptRunner& r, const CommandLine&) { r.closeTop(); }},
       {"accessible", false,
@@ -383,6 +396,12 @@ void ScriptRunner::execute(const std::string& rawLine) {
     fail("the main window is closed; only file and clipboard may follow");
   if (row == table.end()) fail("unknown command " + line.command.toStdString());
   row->run(*this, line);
+}
+
+void ScriptRunner::pressPrint(PrintTarget target) {
+  printTarget_ = target;
+  calculator_.pressKey(tivorum::Key::Print);
+  printTarget_ = PrintTarget::None;
 }
 
 void ScriptRunner::closeTop() {
@@ -630,12 +649,16 @@ void ScriptRunner::showAbout(QDialog&) {
 
 PrintAnswer ScriptRunner::askPrint(QWidget*, bool hasSelection) {
   PrintAnswer answer;
-  // Without printtofile there is no printer to choose: the dialog is
-  // cancelled.
-  if (printToFile_) {
-    answer.accepted = true;
+  // Without printtofile or printto nobody chooses: the dialog is cancelled.
+  if (printTarget_ == PrintTarget::None) return answer;
+  answer.accepted = true;
+  // The range as the program presets it.
+  answer.selectionOnly = hasSelection;
+  if (printTarget_ == PrintTarget::File) {
     answer.toFile = true;
-    answer.selectionOnly = hasSelection;
+    answer.fileName = printFile_;
+  } else {
+    answer.printer = printer_.get();
   }
   return answer;
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPrinter>
 #include <QString>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,9 @@ class ScriptRunner : public QObject, public Dialogs {
   static const std::vector<Command>& commands();
   // The control name a command needs as its argument.
   QString name(const CommandLine& line);
+  // How the next print dialog is answered: cancelled unless printtofile or
+  // printto is pressing the print key.
+  enum class PrintTarget { None, File, Printer };
 
   void arm();
   void step();
@@ -78,6 +83,7 @@ class ScriptRunner : public QObject, public Dialogs {
   void printAccessible(const QString& name, QWidget* control);
   void printLines(const QString& text);
   void closeTop();
+  void pressPrint(PrintTarget target);
 
   std::istream& input_;
   Tcalculator1& calculator_;
@@ -87,7 +93,9 @@ class ScriptRunner : public QObject, public Dialogs {
   bool inputEnded_ = false;
   bool finished_ = false;
   bool answerYes_ = true;
-  bool printToFile_ = false;
+  PrintTarget printTarget_ = PrintTarget::None;
+  QString printFile_;                  // printtofile: the output file's path
+  std::unique_ptr<QPrinter> printer_;  // printto: the chosen printer
   // For each command still running (a modal window can hold one up), how
   // many modal windows were open when it began.
   std::vector<int> running_;
