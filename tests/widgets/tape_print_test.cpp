@@ -43,8 +43,8 @@ class Recording : public Dialogs {
     boxes << caption + ": " + text;
   }
   bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(THelpForm&) override {}
-  void showAbout(TAboutCal&) override {}
+  void showHelp(QDialog&) override {}
+  void showAbout(QDialog&) override {}
   PrintAnswer askPrint(QWidget*, bool) override { return {}; }
   QStringList boxes;
 };
