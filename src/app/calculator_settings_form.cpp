@@ -56,7 +56,7 @@ void Tcalculator1::FormActivate() {
 
 Settings Tcalculator1::currentSettings(bool withPlace) const {
   Settings s;
-  for (int i = 0; i < kMemoryCount; ++i) s.memory[i] = engine_->MemoryLoc[i];
+  for (int i = 0; i < kMemoryCount; ++i) s.memory[i] = engine_->MemoryLoc(i);
   s.hintsOn = HintsOn;
   s.tapeShown = TapeShown;
   s.placeFormat = engine_->placesCaption() == "Sci" ? std::string(kGeneralFormat)

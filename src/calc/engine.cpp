@@ -29,7 +29,12 @@ bool endsWithExponentMarker(std::string_view text) {
 }  // namespace
 
 CalcEngine::CalcEngine(Tape& tape, EngineHost& host) : tape_(tape), host_(host) {
-  MemoryLoc.fill("0");
+  memoryLoc_.fill("0");
+}
+
+const std::string& CalcEngine::degRadCaption() const {
+  static const std::string kCaptions[] = {"Deg", "Rad", "Gra"};
+  return kCaptions[static_cast<size_t>(angleMode_)];
 }
 
 const std::string& CalcEngine::trigCaption(TrigKey key) const {
@@ -49,8 +54,8 @@ void CalcEngine::guarded(Step step) {
 
 void CalcEngine::setError() {
   display_ = kErrorText;
-  ErrorFlag = true;
-  ExponentEntry = false;
+  errorFlag_ = true;
+  exponentEntry_ = false;
 }
 
 void CalcEngine::writeLine(const std::string& line) {
@@ -64,7 +69,7 @@ void CalcEngine::writeOperatorLine(const std::string& line) {
 }
 
 Real CalcEngine::parse(std::string_view text) const {
-  return textToNumber(text, DecimalChar);
+  return textToNumber(text, decimalChar_);
 }
 
 // The display as a number text: an exponent marker typed without digits yet
@@ -76,53 +81,54 @@ std::string CalcEngine::numberTextShown() const {
 
 // The entry as typed, without the "0" a fresh entry starts from.
 std::string CalcEngine::typedText() const {
-  if (freshEntry_ && EntryText.size() > 1 && EntryText[0] == '0') return EntryText.substr(1);
-  return EntryText;
+  if (freshEntry_ && entryText_.size() > 1 && entryText_[0] == '0') return entryText_.substr(1);
+  return entryText_;
 }
 
 void CalcEngine::endExponentEntry() {
-  if (!ExponentEntry) return;
+  if (!exponentEntry_) return;
   const std::string text = numberTextShown();
-  ExponentEntry = false;
+  exponentEntry_ = false;
   Real v = 0;
-  if (tryTextToNumber(text, v, DecimalChar)) display_ = engineText(v, DisplayFormat, DecimalChar);
+  if (tryTextToNumber(text, v, decimalChar_))
+    display_ = engineText(v, displayFormat_, decimalChar_);
 }
 
 // ---- Start-up ---------------------------------------------------------------
 
 void CalcEngine::startUp(char decimalChar) {
   guarded([&] {
-    DecimalChar = decimalChar;
-    Ready = false;
-    JustCleared = true;
+    decimalChar_ = decimalChar;
+    ready_ = false;
+    justCleared_ = true;
     allClear();
-    Ready = true;
-    JustCleared = false;
+    ready_ = true;
+    justCleared_ = false;
   });
 }
 
 void CalcEngine::firstActivation(std::string_view storedPlaceFormat) {
-  ResultLines = true;
-  StorePending = RecallPending = StoreAdd = StoreSubtract = false;
-  MemoryLoc.fill("0");
+  resultLines_ = true;
+  storePending_ = recallPending_ = storeAdd_ = storeSubtract_ = false;
+  memoryLoc_.fill("0");
   const bool financial = storedPlaceFormat == kFinancialFormat;
-  PlaceFormat = financial ? kFinancialFormat : kGeneralFormat;
+  placeFormat_ = financial ? kFinancialFormat : kGeneralFormat;
   placesCaption_ = financial ? "Fin" : "Sci";
-  DisplayFormat = kGeneralFormat;
+  displayFormat_ = kGeneralFormat;
 }
 
 void CalcEngine::setMemoryLoc(int index, std::string_view text) {
   if (index < 0 || index >= kMemoryCount) return;
-  MemoryLoc[index] = std::string(text.substr(0, kMemoryLength));
+  memoryLoc_[index] = std::string(text.substr(0, kMemoryLength));
 }
 
 void CalcEngine::PlacesButClick() {
   if (placesCaption_ != "Sci") {
     placesCaption_ = "Sci";
-    PlaceFormat = kGeneralFormat;
+    placeFormat_ = kGeneralFormat;
   } else {
     placesCaption_ = "Fin";
-    PlaceFormat = kFinancialFormat;
+    placeFormat_ = kFinancialFormat;
   }
 }
 
@@ -130,13 +136,13 @@ void CalcEngine::PlacesButClick() {
 
 void CalcEngine::ShowValue(Real v) {
   try {
-    if (ExponentEntry && LastEntryChar != ' ') {
-      display_ = EntryText;  // the exponent as typed
-    } else if (LastEntryChar == '0' || LastEntryChar == DecimalChar) {
+    if (exponentEntry_ && lastEntryChar_ != ' ') {
+      display_ = entryText_;  // the exponent as typed
+    } else if (lastEntryChar_ == '0' || lastEntryChar_ == decimalChar_) {
       // A trailing zero or point would vanish when formatted.
       display_ = typedText();
     } else {
-      display_ = engineText(v, DisplayFormat, DecimalChar);
+      display_ = engineText(v, displayFormat_, decimalChar_);
     }
   } catch (const std::exception&) {
     setError();
@@ -144,28 +150,28 @@ void CalcEngine::ShowValue(Real v) {
 }
 
 void CalcEngine::EnterDigit(char c) {
-  if (ErrorFlag) return;
-  LastEntryChar = c;
+  if (errorFlag_) return;
+  lastEntryChar_ = c;
   const bool digit = isDigit(c);
-  if (StorePending || RecallPending) {
+  if (storePending_ || recallPending_) {
     selectMemory(digit ? c - '0' : 0);
     return;
   }
   try {
     Real v = 0;
-    if (!ExponentEntry) {
+    if (!exponentEntry_) {
       const size_t limit = freshEntry_ ? kEntryLength + 1 : kEntryLength;
-      if (EntryText.size() < limit) EntryText += c;
-      v = parse(EntryText);
+      if (entryText_.size() < limit) entryText_ += c;
+      v = parse(entryText_);
     } else {
       if (!digit) return;
-      EntryText = (display_ + c).substr(0, kEntryLength);
+      entryText_ = (display_ + c).substr(0, kEntryLength);
       freshEntry_ = false;
-      v = parse(EntryText);
+      v = parse(entryText_);
     }
     ShowValue(v);
-    CurrentValue = v;
-    EntryState = '1';
+    currentValue_ = v;
+    entryState_ = EntryState::OperandEntered;
   } catch (const Fault&) {
     setError();  // an exponent beyond the extended range
   }
@@ -173,10 +179,10 @@ void CalcEngine::EnterDigit(char c) {
 
 void CalcEngine::digitKey(char c, bool button) {
   guarded([&] {
-    if (ErrorFlag || !(isDigit(c) || c == DecimalChar)) return;
+    if (errorFlag_ || !(isDigit(c) || c == decimalChar_)) return;
     EnterDigit(c);
-    EntryMade = true;
-    if (button) JustCleared = false;
+    entryMade_ = true;
+    if (button) justCleared_ = false;
   });
 }
 
@@ -190,12 +196,12 @@ void CalcEngine::typeDigit(char digit) {
 // After Sto or Rec the point selects location 0 whatever the entry holds;
 // otherwise an entry takes one point, and none once it has an exponent.
 void CalcEngine::pointKey(bool button) {
-  const bool memoryKey = StorePending || RecallPending;
-  if (!memoryKey && (ExponentEntry || EntryText.find(DecimalChar) != std::string::npos ||
-                     hasExponent(EntryText))) {
+  const bool memoryKey = storePending_ || recallPending_;
+  if (!memoryKey && (exponentEntry_ || entryText_.find(decimalChar_) != std::string::npos ||
+                     hasExponent(entryText_))) {
     return;
   }
-  digitKey(DecimalChar, button);
+  digitKey(decimalChar_, button);
 }
 
 void CalcEngine::ButDotClick() {
@@ -207,52 +213,52 @@ void CalcEngine::typePoint() {
 
 void CalcEngine::backspace() {
   guarded([&] {
-    if (ErrorFlag) return;
-    LastEntryChar = ' ';
-    if (ExponentEntry) {
+    if (errorFlag_) return;
+    lastEntryChar_ = ' ';
+    if (exponentEntry_) {
       if (endsWithExponentMarker(display_)) {
         // Back to the number before the marker; an entry that had exponent
         // digits (now all removed) becomes that number.
-        const bool typedExponent = EntryText == display_;
+        const bool typedExponent = entryText_ == display_;
         display_.resize(display_.size() - 2);
-        if (typedExponent) EntryText = display_;
-        ExponentEntry = false;
+        if (typedExponent) entryText_ = display_;
+        exponentEntry_ = false;
         return;
       }
       display_.pop_back();
-      EntryText = display_;
+      entryText_ = display_;
       freshEntry_ = false;
-      CurrentValue = parse(numberTextShown());
+      currentValue_ = parse(numberTextShown());
       return;
     }
-    if (EntryText.size() > 1) {
-      EntryText.pop_back();
+    if (entryText_.size() > 1) {
+      entryText_.pop_back();
       // Drop what no longer makes a number: a lone sign, a bare exponent.
       Real v = 0;
-      while (!EntryText.empty() && !tryTextToNumber(EntryText, v, DecimalChar)) {
-        EntryText.pop_back();
+      while (!entryText_.empty() && !tryTextToNumber(entryText_, v, decimalChar_)) {
+        entryText_.pop_back();
       }
-      if (EntryText.empty()) {
-        EntryText = "0";
+      if (entryText_.empty()) {
+        entryText_ = "0";
         freshEntry_ = true;
         v = 0;
       }
-      CurrentValue = v;
+      currentValue_ = v;
     } else {
-      CurrentValue = 0;
+      currentValue_ = 0;
       if (!freshEntry_) {
-        EntryText = "0";
+        entryText_ = "0";
         freshEntry_ = true;
       }
     }
-    ShowValue(CurrentValue);
+    ShowValue(currentValue_);
   });
 }
 
 void CalcEngine::ButPlusMinusClick() {
   guarded([&] {
-    if (ErrorFlag) return;
-    LastEntryChar = ' ';
+    if (errorFlag_) return;
+    lastEntryChar_ = ' ';
     endExponentEntry();
     std::string text = numberTextShown();
     text.erase(0, text.find_first_not_of(' '));
@@ -263,11 +269,11 @@ void CalcEngine::ButPlusMinusClick() {
     const std::string negated = negative ? text : "-" + text;
     const Real v = parse(negated);
     // Digits typed next extend the signed number.
-    EntryText = negated;
+    entryText_ = negated;
     freshEntry_ = false;
     ShowValue(v);
-    CurrentValue = v;
-    EntryState = '1';
+    currentValue_ = v;
+    entryState_ = EntryState::OperandEntered;
     writeLine("= " + display_);
   });
 }
@@ -275,215 +281,203 @@ void CalcEngine::ButPlusMinusClick() {
 // ---- Operators and completion -----------------------------------------------
 
 void CalcEngine::CompletePending() {
-  LastEntryChar = ' ';
+  lastEntryChar_ = ' ';
   endExponentEntry();
-  if (ErrorFlag || EntryState != '1') return;
+  if (errorFlag_ || entryState_ != EntryState::OperandEntered) return;
   try {
-    const Ext a = Accumulator;
-    const Ext x = CurrentValue;
-    const Ext p = PercentBase;
-    const Ext f = PercentFraction;
+    const Ext a = accumulator_;
+    const Ext x = currentValue_;
+    const Ext p = percentBase_;
+    const Ext f = percentFraction_;
     const bool percentPending = f != Ext(0);
     auto arithmetic = [&](Ext result) {
-      Accumulator = result.value();
-      ShowValue(Accumulator);
-      PercentBase = Accumulator;
-      PercentFraction = 0;
+      accumulator_ = result.value();
+      ShowValue(accumulator_);
+      percentBase_ = accumulator_;
+      percentFraction_ = 0;
     };
     auto function = [&](Ext result) {
-      Accumulator = result.value();
-      ShowValue(Accumulator);
+      accumulator_ = result.value();
+      ShowValue(accumulator_);
     };
-    switch (PendingOp) {
-      case '+':
+    switch (pendingOp_) {
+      case PendingOp::Plus:
         arithmetic(percentPending ? p * f + p : a + x);
         break;
-      case '-':
+      case PendingOp::Minus:
         arithmetic(percentPending ? p - p * f : a - x);
         break;
-      case '*':
+      case PendingOp::Multiply:
         arithmetic(percentPending ? f * x : a * x);
         break;
-      case '/':
+      case PendingOp::Divide:
         arithmetic(percentPending ? p / f : a / x);
         break;
-      case 'p':
+      case PendingOp::XtoY:
         function(Power(a, x));
         break;
-      case 'r':
+      case PendingOp::Root:
         function(rootOf(a, x));
         break;
-      case 'h':
+      case PendingOp::Hypot:
         function(hypotenuse(a, x));
         break;
-      case 'q':
-      case 's':
+      case PendingOp::Perm:
+      case PendingOp::Comb:
         if (!IsWhole(a) || !IsWhole(x)) {
-          writeLine(PendingOp == 'q' ? "ERROR - Permutations possible on whole numbers only!"
-                                     : "ERROR - Combinations possible on whole numbers only!");
-          ResultLines = false;
-          EntryText = "0";
+          writeLine(pendingOp_ == PendingOp::Perm
+                        ? "ERROR - Permutations possible on whole numbers only!"
+                        : "ERROR - Combinations possible on whole numbers only!");
+          resultLines_ = false;
+          entryText_ = "0";
           freshEntry_ = true;
           return;
         }
-        function(PendingOp == 'q' ? permutations(a, x) : combinations(a, x));
+        function(pendingOp_ == PendingOp::Perm ? permutations(a, x) : combinations(a, x));
         break;
       default:  // "=": the entry starts a new calculation
-        Accumulator = CurrentValue;
-        PercentBase = Accumulator;
+        accumulator_ = currentValue_;
+        percentBase_ = accumulator_;
         break;
     }
-    EntryText = "0";
+    entryText_ = "0";
     freshEntry_ = true;
-    CurrentValue = 0;
+    currentValue_ = 0;
   } catch (const FactorialDomainError&) {
     setError();
     writeLine(kErrorText);
-    EntryMade = false;
+    entryMade_ = false;
   } catch (const Fault&) {
     setError();
   }
 }
 
-void CalcEngine::binaryOperator(char op, const char* line) {
+// The four operators and the binary scientific keys. Only "+" and "-" mark
+// a pending store, and only the four operators mind PercentDone.
+void CalcEngine::binaryKey(PendingOp op, const char* line) {
   guarded([&] {
-    LastEntryChar = ' ';
-    if (StorePending && (op == '+' || op == '-')) {
+    lastEntryChar_ = ' ';
+    const bool plusOrMinus = op == PendingOp::Plus || op == PendingOp::Minus;
+    const bool arithmetic = plusOrMinus || op == PendingOp::Multiply || op == PendingOp::Divide;
+    if (storePending_ && plusOrMinus) {
       // The last of the two wins, so a later plain store is never an add.
-      StoreAdd = op == '+';
-      StoreSubtract = op == '-';
+      storeAdd_ = op == PendingOp::Plus;
+      storeSubtract_ = op == PendingOp::Minus;
       return;
     }
-    OperandText = numberTextShown().substr(0, kShortText);
+    operandText_ = numberTextShown().substr(0, kShortText);
     CompletePending();
     // A refused count suppresses only the result line of an "=" that ran it.
-    ResultLines = true;
-    EntryState = '0';
-    PendingOp = op;
-    if (EntryMade) {
-      if (!PercentDone) writeLine(OperandText);
+    resultLines_ = true;
+    entryState_ = EntryState::NewNumber;
+    pendingOp_ = op;
+    if (entryMade_) {
+      if (!(arithmetic && percentDone_)) writeLine(operandText_);
       writeOperatorLine(line);
     }
-    EntryMade = false;
-    PercentDone = false;
+    entryMade_ = false;
+    if (arithmetic) percentDone_ = false;
   });
 }
 
 void CalcEngine::ButPlusClick() {
-  binaryOperator('+', "+");
+  binaryKey(PendingOp::Plus, "+");
 }
 void CalcEngine::ButMinusClick() {
-  binaryOperator('-', "-");
+  binaryKey(PendingOp::Minus, "-");
 }
 void CalcEngine::ButMultiplyClick() {
-  binaryOperator('*', "x");
+  binaryKey(PendingOp::Multiply, "x");
 }
 void CalcEngine::ButDivideClick() {
-  binaryOperator('/', "/");
+  binaryKey(PendingOp::Divide, "/");
 }
-
-void CalcEngine::binaryFunction(char op, const char* line) {
-  guarded([&] {
-    LastEntryChar = ' ';
-    OperandText = numberTextShown().substr(0, kShortText);
-    CompletePending();
-    ResultLines = true;
-    EntryState = '0';
-    PendingOp = op;
-    if (EntryMade) {
-      writeLine(OperandText);
-      writeOperatorLine(line);
-    }
-    EntryMade = false;
-  });
-}
-
 void CalcEngine::ButXtoYClick() {
-  binaryFunction('p', "x^y");
+  binaryKey(PendingOp::XtoY, "x^y");
 }
 void CalcEngine::ButRootClick() {
-  binaryFunction('r', "yth root of x");
+  binaryKey(PendingOp::Root, "yth root of x");
 }
 void CalcEngine::ButHypotClick() {
-  binaryFunction('h', "hypoteneuse of x/y");
+  binaryKey(PendingOp::Hypot, "hypoteneuse of x/y");
 }
 void CalcEngine::ButPermClick() {
-  binaryFunction('q', "Permutations of x/y");
+  binaryKey(PendingOp::Perm, "Permutations of x/y");
 }
 void CalcEngine::ButCombClick() {
-  binaryFunction('s', "Combinations of x/y");
+  binaryKey(PendingOp::Comb, "Combinations of x/y");
 }
 
 void CalcEngine::setResultFormat() {
-  DisplayFormat = PlaceFormat == kFinancialFormat ? kFinancialFormat : kGeneralFormat;
+  displayFormat_ = placeFormat_ == kFinancialFormat ? kFinancialFormat : kGeneralFormat;
 }
 
 void CalcEngine::ButtonEnteClick() {
   guarded([&] {
     setResultFormat();
-    if (!EntryMade) {
+    if (!entryMade_) {
       // Take back an operator that no number followed.
       if (operatorLineLast_) {
         tape_.removeLast();
         operatorLineLast_ = false;
       }
-    } else if (!PercentDone) {
+    } else if (!percentDone_) {
       writeLine(numberTextShown());
     }
     CompletePending();
-    CurrentValue = 0;
-    EntryText = "0";
+    currentValue_ = 0;
+    entryText_ = "0";
     freshEntry_ = true;
-    EntryState = '0';
-    PendingOp = '=';
-    if (ResultLines) writeLine("= " + display_);
-    EntryMade = true;
-    ResultLines = true;
-    DisplayFormat = kGeneralFormat;
-    PercentFraction = 0;
-    PercentDone = false;
+    entryState_ = EntryState::NewNumber;
+    pendingOp_ = PendingOp::None;
+    if (resultLines_) writeLine("= " + display_);
+    entryMade_ = true;
+    resultLines_ = true;
+    displayFormat_ = kGeneralFormat;
+    percentFraction_ = 0;
+    percentDone_ = false;
   });
 }
 
 // ---- Clear --------------------------------------------------------------------
 
 void CalcEngine::clearEntry() {
-  ExponentEntry = false;
-  JustCleared = true;
-  EntryText = "0";
+  exponentEntry_ = false;
+  justCleared_ = true;
+  entryText_ = "0";
   freshEntry_ = true;
-  CurrentValue = 0;
+  currentValue_ = 0;
   display_ = "0";
-  EntryState = '1';
+  entryState_ = EntryState::OperandEntered;
   // The percentage was part of the entry being cleared.
-  PercentFraction = 0;
-  PercentDone = false;
+  percentFraction_ = 0;
+  percentDone_ = false;
   writeLine("Clear Entry");
 }
 
 void CalcEngine::allClear() {
-  Accumulator = 0;
-  CurrentValue = 0;
-  PendingOp = '=';
-  EntryText = "0";
+  accumulator_ = 0;
+  currentValue_ = 0;
+  pendingOp_ = PendingOp::None;
+  entryText_ = "0";
   freshEntry_ = true;
   display_ = "0";
-  ErrorFlag = false;
-  EntryState = '0';
+  errorFlag_ = false;
+  entryState_ = EntryState::NewNumber;
   // Nothing of the cleared calculation may reach the next one.
-  ExponentEntry = false;
-  PercentBase = 0;
-  PercentFraction = 0;
-  PercentDone = false;
-  if (Ready) writeLine("All Clear");
+  exponentEntry_ = false;
+  percentBase_ = 0;
+  percentFraction_ = 0;
+  percentDone_ = false;
+  if (ready_) writeLine("All Clear");
 }
 
 void CalcEngine::ButClearClick() {
   guarded([&] {
-    LastEntryChar = ' ';
-    if (!JustCleared && !ErrorFlag && Ready) {
+    lastEntryChar_ = ' ';
+    if (!justCleared_ && !errorFlag_ && ready_) {
       clearEntry();
-    } else if (JustCleared || ErrorFlag) {
+    } else if (justCleared_ || errorFlag_) {
       allClear();
     }
   });
@@ -496,134 +490,134 @@ void CalcEngine::percent() {
   endExponentEntry();
   try {
     const Real v = parse(text);
-    PercentFraction = (Ext(v) * Ext(0.01L)).value();
-    PercentBase = Accumulator;
-    CurrentValue = v;
+    percentFraction_ = (Ext(v) * Ext(0.01L)).value();
+    percentBase_ = accumulator_;
+    currentValue_ = v;
     ShowValue(v);
-    Accumulator = PercentBase;
-    if (EntryMade) {
-      display_ = generalText(PercentFraction, 15, DecimalChar);
+    accumulator_ = percentBase_;
+    if (entryMade_) {
+      display_ = generalText(percentFraction_, 15, decimalChar_);
       writeLine(display_ + "%");
-      PercentDone = true;
-      EntryText = "0";
+      percentDone_ = true;
+      entryText_ = "0";
       freshEntry_ = true;
     }
   } catch (const Fault&) {
     setError();
     writeLine(kErrorText);
-    EntryMade = false;
+    entryMade_ = false;
   }
 }
 
-void CalcEngine::ApplyFunction(int code) {
-  LastEntryChar = ' ';
-  if (code == kPercent) {
+void CalcEngine::ApplyFunction(FunctionCode code) {
+  lastEntryChar_ = ' ';
+  if (code == FunctionCode::Percent) {
     percent();
     return;
   }
-  OperandText = numberTextShown().substr(0, kShortText);
+  operandText_ = numberTextShown().substr(0, kShortText);
   endExponentEntry();
   try {
-    const Ext v = parse(OperandText);
-    if (code == kReciprocal && v == Ext(0)) {
+    const Ext v = parse(operandText_);
+    if (code == FunctionCode::Reciprocal && v == Ext(0)) {
       host_.showErrorBox(kReciprocalOfZeroCaption, kReciprocalOfZeroText);
       return;
     }
-    const Ext result = unaryResult(code, v, AngleMode);
+    const Ext result = unaryResult(code, v, angleMode_);
     // The result is the operand the next operator or "=" completes with.
-    CurrentValue = result.value();
-    EntryState = '1';
-    EntryText = "0";
+    currentValue_ = result.value();
+    entryState_ = EntryState::OperandEntered;
+    entryText_ = "0";
     freshEntry_ = true;
-    ShowValue(CurrentValue);
-    writeLine(unaryTapeLine(code, OperandText));
+    ShowValue(currentValue_);
+    writeLine(unaryTapeLine(code, operandText_));
     writeLine("= " + display_);
-    EntryMade = true;
+    entryMade_ = true;
   } catch (const Fault&) {
     setError();
     writeLine(kErrorText);
-    EntryMade = false;
+    entryMade_ = false;
   }
 }
 
 void CalcEngine::ButOneOverXClick() {
   guarded([&] {
-    ApplyFunction(kReciprocal);
-    EntryMade = true;
+    ApplyFunction(FunctionCode::Reciprocal);
+    entryMade_ = true;
   });
 }
 
 void CalcEngine::ButSquareClick() {
-  guarded([&] { ApplyFunction(kSquare); });
+  guarded([&] { ApplyFunction(FunctionCode::Square); });
 }
 void CalcEngine::ButSquareRootClick() {
-  guarded([&] { ApplyFunction(kSquareRoot); });
+  guarded([&] { ApplyFunction(FunctionCode::SquareRoot); });
 }
 void CalcEngine::ButLnClick() {
-  guarded([&] { ApplyFunction(kNaturalLog); });
+  guarded([&] { ApplyFunction(FunctionCode::Ln); });
 }
 void CalcEngine::ButLogClick() {
-  guarded([&] { ApplyFunction(kCommonLog); });
+  guarded([&] { ApplyFunction(FunctionCode::Log); });
 }
 void CalcEngine::ButAbsoluteClick() {
-  guarded([&] { ApplyFunction(kAbsolute); });
+  guarded([&] { ApplyFunction(FunctionCode::Absolute); });
 }
 void CalcEngine::ButFactorialClick() {
-  guarded([&] { ApplyFunction(kFactorial); });
+  guarded([&] { ApplyFunction(FunctionCode::Factorial); });
 }
 void CalcEngine::ButPercentClick() {
-  guarded([&] { ApplyFunction(kPercent); });
+  guarded([&] { ApplyFunction(FunctionCode::Percent); });
 }
 
 // Each key decides by its own caption whether it is the trigonometric or
 // the hyperbolic function.
-void CalcEngine::trigKey(TrigKey key, int trigCode, int hyperbolicCode) {
+void CalcEngine::trigKey(TrigKey key, FunctionCode trigCode, FunctionCode hyperbolicCode) {
   static constexpr const char* kTrigCaptions[] = {"Sin", "Cos", "Tan", "aSin", "aCos", "aTan"};
   const size_t i = static_cast<size_t>(key);
   guarded([&] { ApplyFunction(trigCaptions_[i] == kTrigCaptions[i] ? trigCode : hyperbolicCode); });
 }
 
 void CalcEngine::ButSinClick() {
-  trigKey(TrigKey::Sin, kSine, kHyperbolicSine);
+  trigKey(TrigKey::Sin, FunctionCode::Sin, FunctionCode::Sinh);
 }
 void CalcEngine::ButCosClick() {
-  trigKey(TrigKey::Cos, kCosine, kHyperbolicCosine);
+  trigKey(TrigKey::Cos, FunctionCode::Cos, FunctionCode::Cosh);
 }
 void CalcEngine::ButTanClick() {
-  trigKey(TrigKey::Tan, kTangent, kHyperbolicTangent);
+  trigKey(TrigKey::Tan, FunctionCode::Tan, FunctionCode::Tanh);
 }
 void CalcEngine::ButarcSinClick() {
-  trigKey(TrigKey::ArcSin, kArcSine, kArcHyperbolicSine);
+  trigKey(TrigKey::ArcSin, FunctionCode::ArcSin, FunctionCode::ArcSinh);
 }
 void CalcEngine::ButArcCosClick() {
-  trigKey(TrigKey::ArcCos, kArcCosine, kArcHyperbolicCosine);
+  trigKey(TrigKey::ArcCos, FunctionCode::ArcCos, FunctionCode::ArcCosh);
 }
 void CalcEngine::ButArcTanClick() {
-  trigKey(TrigKey::ArcTan, kArcTangent, kArcHyperbolicTangent);
+  trigKey(TrigKey::ArcTan, FunctionCode::ArcTan, FunctionCode::ArcTanh);
 }
 
 // ---- Other scientific keys ------------------------------------------------------
 
 void CalcEngine::ButPiClick() {
   guarded([&] {
-    if (ErrorFlag) return;
-    LastEntryChar = ' ';
-    ExponentEntry = false;
-    CurrentValue = kPi;
+    if (errorFlag_) return;
+    lastEntryChar_ = ' ';
+    exponentEntry_ = false;
+    currentValue_ = kPi;
     ShowValue(kPi);
-    EntryState = '1';
-    EntryMade = true;
-    EntryText = "0";
+    entryState_ = EntryState::OperandEntered;
+    entryMade_ = true;
+    entryText_ = "0";
     freshEntry_ = true;
   });
 }
 
 void CalcEngine::exponentKey(const char* marker) {
   guarded([&] {
-    LastEntryChar = ' ';
+    lastEntryChar_ = ' ';
     // A display that already has an exponent cannot take a second one.
-    if (placesCaption_ != "Sci" || ExponentEntry || ErrorFlag || hasExponent(display_)) return;
-    ExponentEntry = true;
+    if (placesCaption_ != "Sci" || exponentEntry_ || errorFlag_ || hasExponent(display_)) return;
+    exponentEntry_ = true;
     display_ += marker;
   });
 }
@@ -637,22 +631,13 @@ void CalcEngine::EMinusButClick() {
 
 void CalcEngine::ButDegRadClick() {
   guarded([&] {
-    LastEntryChar = ' ';
-    const std::string from = AngleMode;
-    if (AngleMode == kDegrees) {
-      AngleMode = kRadians;
-      degRadCaption_ = "Rad";
-    } else if (AngleMode == kRadians) {
-      AngleMode = kGrads;
-      degRadCaption_ = "Gra";
-    } else {
-      AngleMode = kDegrees;
-      degRadCaption_ = "Deg";
-    }
-    if (ErrorFlag) return;
+    lastEntryChar_ = ' ';
+    const AngleMode from = angleMode_;
+    angleMode_ = nextAngleMode(from);
+    if (errorFlag_) return;
     const Real v = parse(numberTextShown());
-    ExponentEntry = false;
-    display_ = generalText(convertToNextAngleUnit(v, from).value(), 15, DecimalChar);
+    exponentEntry_ = false;
+    display_ = generalText(convertToNextAngleUnit(v, from).value(), 15, decimalChar_);
   });
 }
 
@@ -669,27 +654,27 @@ void CalcEngine::ButTrigTypeClick() {
 // ---- Memory ---------------------------------------------------------------------
 
 void CalcEngine::ButStoreClick() {
-  LastEntryChar = ' ';
-  if (!ErrorFlag) StorePending = true;
+  lastEntryChar_ = ' ';
+  if (!errorFlag_) storePending_ = true;
 }
 
 void CalcEngine::ButRecallClick() {
-  LastEntryChar = ' ';
-  if (!ErrorFlag) RecallPending = true;
+  lastEntryChar_ = ' ';
+  if (!errorFlag_) recallPending_ = true;
 }
 
 void CalcEngine::selectMemory(int n) {
-  if (StorePending) {
-    const bool add = StoreAdd;
-    const bool subtract = StoreSubtract;
-    StorePending = StoreAdd = StoreSubtract = false;
+  if (storePending_) {
+    const bool add = storeAdd_;
+    const bool subtract = storeSubtract_;
+    storePending_ = storeAdd_ = storeSubtract_ = false;
     try {
       if (add || subtract) {
-        const Ext held = parse(MemoryLoc[n]);
+        const Ext held = parse(memoryLoc_[n]);
         const Ext shown = parse(numberTextShown());
-        MemoryLoc[n] = memoryText((add ? held + shown : held - shown).value(), DecimalChar);
+        memoryLoc_[n] = memoryText((add ? held + shown : held - shown).value(), decimalChar_);
       } else {
-        MemoryLoc[n] = numberTextShown().substr(0, kMemoryLength);
+        memoryLoc_[n] = numberTextShown().substr(0, kMemoryLength);
       }
     } catch (const Fault& fault) {
       host_.reportFault(fault.what());
@@ -697,36 +682,36 @@ void CalcEngine::selectMemory(int n) {
     // Storing ends the entry, as on a desk calculator: the next digit starts
     // a new number, while the stored one stays the operand. That holds in
     // exponent entry too, where a marker typed without digits is dropped.
-    if (ExponentEntry) {
+    if (exponentEntry_) {
       display_ = numberTextShown();
-      ExponentEntry = false;
+      exponentEntry_ = false;
     }
-    EntryText = "0";
+    entryText_ = "0";
     freshEntry_ = true;
     return;
   }
-  RecallPending = false;
+  recallPending_ = false;
   Real v = 0;
   try {
-    v = parse(MemoryLoc[n]);
+    v = parse(memoryLoc_[n]);
   } catch (const Fault& fault) {
     host_.reportFault(fault.what());
     return;
   }
-  LastEntryChar = ' ';
-  ExponentEntry = false;
+  lastEntryChar_ = ' ';
+  exponentEntry_ = false;
   ShowValue(v);
   // Digits typed next extend the number shown, not the stored text.
-  EntryText = display_.substr(0, kEntryLength);
+  entryText_ = display_.substr(0, kEntryLength);
   freshEntry_ = false;
-  CurrentValue = v;
-  EntryState = '1';
+  currentValue_ = v;
+  entryState_ = EntryState::OperandEntered;
 }
 
 void CalcEngine::ClearMemButClick() {
   guarded([&] {
-    LastEntryChar = ' ';
-    if (host_.confirm(kClearMemoryQuestion)) MemoryLoc.fill("0");
+    lastEntryChar_ = ' ';
+    if (host_.confirm(kClearMemoryQuestion)) memoryLoc_.fill("0");
   });
 }
 

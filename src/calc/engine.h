@@ -10,6 +10,7 @@
 
 #include "calc/keys.h"
 #include "calc/number.h"
+#include "calc/scientific.h"
 #include "calc/tape.h"
 
 namespace tivorum {
@@ -36,6 +37,25 @@ class EngineHost {
 // The six keys that switch between trigonometric and hyperbolic functions.
 enum class TrigKey { Sin, Cos, Tan, ArcSin, ArcCos, ArcTan };
 
+// The operation the next operator or "=" completes, by the character it is
+// known by; None is "=" (nothing pending).
+enum class PendingOp : char {
+  None = '=',
+  Plus = '+',
+  Minus = '-',
+  Multiply = '*',
+  Divide = '/',
+  XtoY = 'p',
+  Root = 'r',
+  Hypot = 'h',
+  Perm = 'q',
+  Comb = 's',
+};
+
+// "1": an operand was entered since the last operator, so the pending
+// operation may complete; "0": a new number is expected.
+enum class EntryState : char { NewNumber = '0', OperandEntered = '1' };
+
 class CalcEngine {
  public:
   static constexpr int kMemoryCount = 10;
@@ -45,36 +65,16 @@ class CalcEngine {
   CalcEngine(const CalcEngine&) = delete;
   CalcEngine& operator=(const CalcEngine&) = delete;
 
-  // ---- State, under the names the rest of the program uses ----
-  Real CurrentValue = 0;
-  Real Accumulator = 0;
-  char PendingOp = '=';
-  char EntryState = '0';
-  bool ErrorFlag = false;
-  std::string EntryText = "0";
-  char DecimalChar = '.';
-  std::string PlaceFormat{kGeneralFormat};
-  std::string DisplayFormat{kGeneralFormat};
-  std::string OperandText;
-  Real PercentBase = 0;
-  Real PercentFraction = 0;
-  char LastEntryChar = ' ';
-  bool ExponentEntry = false;
-  bool EntryMade = false;
-  bool PercentDone = false;
-  bool ResultLines = true;
-  bool JustCleared = false;
-  bool Ready = false;
-  std::string AngleMode = "deg";
-  std::array<std::string, kMemoryCount> MemoryLoc;
-  bool StorePending = false;
-  bool RecallPending = false;
-  bool StoreAdd = false;
-  bool StoreSubtract = false;
+  // ---- State the window, the tests and the fuzzer look at ----
+  bool ErrorFlag() const { return errorFlag_; }
+  bool ExponentEntry() const { return exponentEntry_; }
+  bool StorePending() const { return storePending_; }
+  char DecimalChar() const { return decimalChar_; }
+  const std::string& MemoryLoc(int index) const { return memoryLoc_.at(index); }
 
   // ---- What the window shows ----
   const std::string& display() const { return display_; }
-  const std::string& degRadCaption() const { return degRadCaption_; }
+  const std::string& degRadCaption() const;
   const std::string& trigTypeCaption() const { return trigTypeCaption_; }
   const std::string& trigCaption(TrigKey key) const;
   const std::string& placesCaption() const { return placesCaption_; }
@@ -141,12 +141,6 @@ class CalcEngine {
   void ButRecallClick();
   void ClearMemButClick();
 
-  // ---- Routines the keys share ----
-  void ShowValue(Real v);
-  void EnterDigit(char c);
-  void CompletePending();
-  void ApplyFunction(int code);
-
   // ---- The tape beyond the keypad ----
   // Clearing the tape and the modules' blocks go through the engine so that
   // "=" never removes a line it did not write.
@@ -155,14 +149,19 @@ class CalcEngine {
                    std::string_view t4 = {}, std::string_view t5 = {});
 
  private:
+  // ---- Routines the keys share ----
+  void ShowValue(Real v);
+  void EnterDigit(char c);
+  void CompletePending();
+  void ApplyFunction(FunctionCode code);
+
   template <typename Step>
   void guarded(Step step);
   void setError();
   void writeLine(const std::string& line);
   void writeOperatorLine(const std::string& line);
-  void binaryOperator(char op, const char* line);
-  void binaryFunction(char op, const char* line);
-  void trigKey(TrigKey key, int trigCode, int hyperbolicCode);
+  void binaryKey(PendingOp op, const char* line);
+  void trigKey(TrigKey key, FunctionCode trigCode, FunctionCode hyperbolicCode);
   void digitKey(char c, bool button);
   void pointKey(bool button);
   void allClear();
@@ -177,14 +176,40 @@ class CalcEngine {
 
   Tape& tape_;
   EngineHost& host_;
+
+  Real currentValue_ = 0;
+  Real accumulator_ = 0;
+  PendingOp pendingOp_ = PendingOp::None;
+  EntryState entryState_ = EntryState::NewNumber;
+  bool errorFlag_ = false;
+  std::string entryText_ = "0";
+  char decimalChar_ = '.';
+  std::string placeFormat_{kGeneralFormat};
+  std::string displayFormat_{kGeneralFormat};
+  std::string operandText_;
+  Real percentBase_ = 0;
+  Real percentFraction_ = 0;
+  char lastEntryChar_ = ' ';
+  bool exponentEntry_ = false;
+  bool entryMade_ = false;
+  bool percentDone_ = false;
+  bool resultLines_ = true;
+  bool justCleared_ = false;
+  bool ready_ = false;
+  AngleMode angleMode_ = AngleMode::Deg;
+  std::array<std::string, kMemoryCount> memoryLoc_;
+  bool storePending_ = false;
+  bool recallPending_ = false;
+  bool storeAdd_ = false;
+  bool storeSubtract_ = false;
+
   std::string display_ = "0";
-  // EntryText still starts with the "0" every fresh entry starts from (not a
+  // entryText_ still starts with the "0" every fresh entry starts from (not a
   // recalled or sign-changed text).
   bool freshEntry_ = true;
   // The last engine line on the tape is an operator line that "=" may take
   // back.
   bool operatorLineLast_ = false;
-  std::string degRadCaption_ = "Deg";
   std::string trigTypeCaption_ = "Type";
   std::array<std::string, 6> trigCaptions_{"Sin", "Cos", "Tan", "aSin", "aCos", "aTan"};
   std::string placesCaption_ = "Sci";

@@ -79,7 +79,7 @@ std::optional<std::string> pasteNumber(CalcEngine& engine, std::string_view text
       first == std::string_view::npos
           ? std::string_view()
           : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-  const char point = engine.DecimalChar;
+  const char point = engine.DecimalChar();
   std::string number(trimmed);
   for (char& c : number) {
     if (c == '.' || c == ',') c = point;

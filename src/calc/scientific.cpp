@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace tivorum {
 
@@ -23,10 +24,10 @@ enum class Trig { Sine, Cosine, Tangent };
 // Degrees and grads are reduced by whole turns exactly before converting, so
 // that multiples of a right angle give exact results; radians go straight to
 // the library, whose own reduction is exact for any size.
-Ext trigOf(Trig which, Ext v, std::string_view angleMode) {
+Ext trigOf(Trig which, Ext v, AngleMode angleMode) {
   Real r = v.value();
-  if (angleMode == kDegrees || angleMode == kGrads) {
-    const bool degrees = angleMode == kDegrees;
+  if (angleMode != AngleMode::Rad) {
+    const bool degrees = angleMode == AngleMode::Deg;
     const Real turn = degrees ? 360 : 400;
     const Real rightAngle = degrees ? 90 : 100;
     Real reduced = fmodl(v.value(), turn);
@@ -58,9 +59,15 @@ Ext trigOf(Trig which, Ext v, std::string_view angleMode) {
   return Sin(r) / Cos(r);
 }
 
-Ext fromRadians(Ext x, std::string_view angleMode) {
-  if (angleMode == kDegrees) return x * Ext(180) * kOneOverPi;
-  if (angleMode == kGrads) return x * Ext(200) * kOneOverPi;
+Ext fromRadians(Ext x, AngleMode angleMode) {
+  switch (angleMode) {
+    case AngleMode::Deg:
+      return x * Ext(180) * kOneOverPi;
+    case AngleMode::Gra:
+      return x * Ext(200) * kOneOverPi;
+    case AngleMode::Rad:
+      break;
+  }
   return x;
 }
 
@@ -112,45 +119,45 @@ Ext factorial(Ext n) {
   return r;
 }
 
-Ext unaryResult(int code, Ext v, std::string_view angleMode) {
+Ext unaryResult(FunctionCode code, Ext v, AngleMode angleMode) {
   switch (code) {
-    case kReciprocal:
+    case FunctionCode::Reciprocal:
       return Ext(1) / v;
-    case kSquare:
+    case FunctionCode::Square:
       return v * v;
-    case kSquareRoot:
+    case FunctionCode::SquareRoot:
       return Sqrt(v);
-    case kNaturalLog:
+    case FunctionCode::Ln:
       return Ln(v);
-    case kCommonLog:
+    case FunctionCode::Log:
       return Ln(v) / Ln(Ext(10));
-    case kSine:
+    case FunctionCode::Sin:
       return unsigned0(trigOf(Trig::Sine, v, angleMode));
-    case kHyperbolicSine:
+    case FunctionCode::Sinh:
       return checked(sinhl(v.value()));
-    case kCosine:
+    case FunctionCode::Cos:
       return unsigned0(trigOf(Trig::Cosine, v, angleMode));
-    case kHyperbolicCosine:
+    case FunctionCode::Cosh:
       return checked(coshl(v.value()));
-    case kTangent:
+    case FunctionCode::Tan:
       return unsigned0(trigOf(Trig::Tangent, v, angleMode));
-    case kHyperbolicTangent:
+    case FunctionCode::Tanh:
       return checked(tanhl(v.value()));
-    case kAbsolute:
+    case FunctionCode::Absolute:
       return Abs(v);
-    case kFactorial:
+    case FunctionCode::Factorial:
       return factorial(v);
-    case kArcSine:
+    case FunctionCode::ArcSin:
       return unsigned0(fromRadians(arcSine(v), angleMode));
-    case kArcHyperbolicSine:
+    case FunctionCode::ArcSinh:
       return checked(asinhl(v.value()));
-    case kArcCosine:
+    case FunctionCode::ArcCos:
       return unsigned0(fromRadians(arcCosine(v), angleMode));
-    case kArcHyperbolicCosine:
+    case FunctionCode::ArcCosh:
       return arcHyperbolicCosine(v);
-    case kArcTangent:
+    case FunctionCode::ArcTan:
       return unsigned0(fromRadians(ArcTan(v), angleMode));
-    case kArcHyperbolicTangent:
+    case FunctionCode::ArcTanh:
       return arcHyperbolicTangent(v);
     default:
       break;
@@ -158,50 +165,17 @@ Ext unaryResult(int code, Ext v, std::string_view angleMode) {
   raiseFault(FaultKind::InvalidOperation);
 }
 
-std::string unaryTapeLine(int code, std::string_view t) {
-  const std::string text(t);
-  switch (code) {
-    case kReciprocal:
-      return "1/" + text;
-    case kSquare:
-      return "(" + text + ")\u00b2";
-    case kSquareRoot:
-      return "Sqrt(" + text + ")";
-    case kNaturalLog:
-      return "Ln(" + text + ")";
-    case kCommonLog:
-      return "Log(" + text + ")";
-    case kSine:
-      return "Sin(" + text + ")";
-    case kHyperbolicSine:
-      return "Sinh(" + text + ")";
-    case kCosine:
-      return "Cos(" + text + ")";
-    case kHyperbolicCosine:
-      return "Cosh(" + text + ")";
-    case kTangent:
-      return "Tan(" + text + ")";
-    case kHyperbolicTangent:
-      return "Tanh(" + text + ")";
-    case kAbsolute:
-      return "Abs(" + text + ")";
-    case kFactorial:
-      return "(" + text + ")!";
-    case kArcSine:
-      return "ArcSin(" + text + ")";
-    case kArcHyperbolicSine:
-      return "ArcSinh(" + text + ")";
-    case kArcCosine:
-      return "ArcCos(" + text + ")";
-    case kArcHyperbolicCosine:
-      return "ArcCosh(" + text + ")";
-    case kArcTangent:
-      return "ArcTan(" + text + ")";
-    case kArcHyperbolicTangent:
-      return "ArcTanh(" + text + ")";
-    default:
-      return text;
-  }
+std::string unaryTapeLine(FunctionCode code, std::string_view t) {
+  // What goes before and after the operand text, by code from Reciprocal.
+  static constexpr std::string_view kAround[][2] = {
+      {"1/", ""},       {"(", ")\u00b2"},  {"Sqrt(", ")"},   {"Ln(", ")"},      {"Log(", ")"},
+      {"Sin(", ")"},    {"Sinh(", ")"},    {"Cos(", ")"},    {"Cosh(", ")"},    {"Tan(", ")"},
+      {"Tanh(", ")"},   {"Abs(", ")"},     {"(", ")!"},      {"ArcSin(", ")"},  {"ArcSinh(", ")"},
+      {"ArcCos(", ")"}, {"ArcCosh(", ")"}, {"ArcTan(", ")"}, {"ArcTanh(", ")"},
+  };
+  const size_t i = static_cast<size_t>(code) - static_cast<size_t>(FunctionCode::Reciprocal);
+  if (i >= std::size(kAround)) return std::string(t);
+  return std::string(kAround[i][0]).append(t).append(kAround[i][1]);
 }
 
 Ext rootOf(Ext a, Ext n) {
@@ -227,9 +201,27 @@ Ext combinations(Ext a, Ext x) {
   return roundedCount(top / (xFactorial * factorial(a - x)));
 }
 
-Ext convertToNextAngleUnit(Ext v, std::string_view fromMode) {
-  if (fromMode == kDegrees) return v * Ext(kPiOver180);
-  if (fromMode == kRadians) return v * Ext(200) * kOneOverPi;
+AngleMode nextAngleMode(AngleMode mode) {
+  switch (mode) {
+    case AngleMode::Deg:
+      return AngleMode::Rad;
+    case AngleMode::Rad:
+      return AngleMode::Gra;
+    case AngleMode::Gra:
+      break;
+  }
+  return AngleMode::Deg;
+}
+
+Ext convertToNextAngleUnit(Ext v, AngleMode fromMode) {
+  switch (fromMode) {
+    case AngleMode::Deg:
+      return v * Ext(kPiOver180);
+    case AngleMode::Rad:
+      return v * Ext(200) * kOneOverPi;
+    case AngleMode::Gra:
+      break;
+  }
   return v * Ext(180) * Ext(0.005L);
 }
 

@@ -10,34 +10,34 @@
 
 namespace tivorum {
 
-// Function codes of the unary keys, as the key handlers pass them.
-enum FunctionCode : int {
-  kReciprocal = 1,
-  kSquare = 2,
-  kSquareRoot = 3,
-  kNaturalLog = 4,
-  kCommonLog = 5,
-  kSine = 6,
-  kHyperbolicSine = 7,
-  kCosine = 8,
-  kHyperbolicCosine = 9,
-  kTangent = 10,
-  kHyperbolicTangent = 11,
-  kAbsolute = 12,
-  kFactorial = 13,
-  kArcSine = 14,
-  kArcHyperbolicSine = 15,
-  kArcCosine = 16,
-  kArcHyperbolicCosine = 17,
-  kArcTangent = 18,
-  kArcHyperbolicTangent = 19,
-  kPercent = 20,
+// The unary keys' function codes, as the key handlers pass them to the
+// engine; the numbers are the keys' documented codes.
+enum class FunctionCode : int {
+  Reciprocal = 1,
+  Square = 2,
+  SquareRoot = 3,
+  Ln = 4,
+  Log = 5,
+  Sin = 6,
+  Sinh = 7,
+  Cos = 8,
+  Cosh = 9,
+  Tan = 10,
+  Tanh = 11,
+  Absolute = 12,
+  Factorial = 13,
+  ArcSin = 14,
+  ArcSinh = 15,
+  ArcCos = 16,
+  ArcCosh = 17,
+  ArcTan = 18,
+  ArcTanh = 19,
+  Percent = 20,
 };
 
-// Angle units, spelled as the angle-mode field holds them.
-inline constexpr std::string_view kDegrees = "deg";
-inline constexpr std::string_view kRadians = "rad";
-inline constexpr std::string_view kGrads = "gra";
+// The angle unit of the trigonometric keys, in the order the Deg key cycles
+// through them.
+enum class AngleMode { Deg, Rad, Gra };
 
 // A factorial of a negative or fractional number. The engine writes "ERROR"
 // on the tape for it even inside a completion.
@@ -50,14 +50,14 @@ class FactorialDomainError : public Fault {
 // n! by repeated multiplication; overflows above 1754.
 Ext factorial(Ext n);
 
-// The result of unary key `code` (1..19) for the displayed value v. Angles
-// are in `angleMode`. The reciprocal of 0 is a plain division by zero here;
-// the engine refuses it before asking.
-Ext unaryResult(int code, Ext v, std::string_view angleMode);
+// The result of unary key `code` (all but Percent) for the displayed value
+// v. Angles are in `angleMode`. The reciprocal of 0 is a plain division by
+// zero here; the engine refuses it before asking.
+Ext unaryResult(FunctionCode code, Ext v, AngleMode angleMode);
 
 // The tape line a unary key writes before its "= result" line; t is the
 // display text the key was pressed on.
-std::string unaryTapeLine(int code, std::string_view t);
+std::string unaryTapeLine(FunctionCode code, std::string_view t);
 
 // The nth root of a; a negative a has a real root for odd whole n.
 Ext rootOf(Ext a, Ext n);
@@ -69,8 +69,11 @@ Ext hypotenuse(Ext a, Ext b);
 Ext permutations(Ext a, Ext x);
 Ext combinations(Ext a, Ext x);
 
+// The unit the angle-unit key moves to from `mode`.
+AngleMode nextAngleMode(AngleMode mode);
+
 // The displayed angle converted by the angle-unit key when it moves from
 // `fromMode` to the next unit.
-Ext convertToNextAngleUnit(Ext v, std::string_view fromMode);
+Ext convertToNextAngleUnit(Ext v, AngleMode fromMode);
 
 }  // namespace tivorum

@@ -184,7 +184,7 @@ TEST(EngineKeys, ReciprocalOfZeroIsRefusedWithABox) {
   pad.press("0 1/x");
   EXPECT_EQ(pad.engine.display(), "0");
   EXPECT_TRUE(pad.tape.lines.empty());
-  EXPECT_FALSE(pad.engine.ErrorFlag);
+  EXPECT_FALSE(pad.engine.ErrorFlag());
   EXPECT_EQ(pad.host.boxes, Lines{"ERROR!|Can't divide by 0!"});
   pad.press("+ 2 =");
   EXPECT_EQ(pad.engine.display(), "2");
@@ -205,7 +205,6 @@ TEST(EngineKeys, ResultFormatIsChosenBeforeHelp) {
   Keypad pad;
   pad.press("Fin");
   pad.engine.setResultFormat();  // "=" in help mode
-  EXPECT_EQ(pad.engine.DisplayFormat, "%15.2f");
   pad.press("5");
   EXPECT_EQ(pad.engine.display(), "           5.00");
   EXPECT_TRUE(pad.tape.lines.empty());
@@ -214,11 +213,12 @@ TEST(EngineKeys, ResultFormatIsChosenBeforeHelp) {
 TEST(EngineKeys, ClearKey) {
   Keypad pad;
   EXPECT_EQ(pad.engine.display(), "0");
-  EXPECT_TRUE(pad.engine.Ready);
-  EXPECT_FALSE(pad.engine.JustCleared);
-  pad.press("5 CE");
-  EXPECT_EQ(pad.engine.EntryState, '1');
-  pad.press("CE CE");
+  // Start-up writes nothing and leaves the first clear a Clear Entry.
+  EXPECT_TRUE(pad.tape.lines.empty());
+  pad.press("CE");
+  EXPECT_EQ(pad.tape.lines, Lines{"Clear Entry"});
+  pad.tape.lines.clear();
+  pad.press("5 CE CE CE");
   EXPECT_EQ(pad.tape.lines, (Lines{"Clear Entry", "All Clear", "All Clear"}));
   // Keyboard digits leave the next clear an All Clear, buttons do not.
   pad.press("#4 CE 4 CE");
@@ -310,14 +310,20 @@ TEST(EngineKeys, AngleUnitKey) {
   pad.press("180 Deg");
   EXPECT_EQ(pad.engine.display(), "3.14159265358979");
   EXPECT_EQ(pad.engine.degRadCaption(), "Rad");
-  EXPECT_EQ(pad.engine.AngleMode, "rad");
-  EXPECT_EQ(pad.engine.CurrentValue, 180);
   pad.press("Deg");
   EXPECT_EQ(pad.engine.display(), "200");
   pad.press("Deg");
   EXPECT_EQ(pad.engine.display(), "180");
   EXPECT_EQ(pad.engine.degRadCaption(), "Deg");
   EXPECT_TRUE(pad.tape.lines.empty());
+}
+
+// The display is converted, the value an operator completes with is not.
+TEST(EngineKeys, AngleUnitKeyLeavesTheOperand) {
+  runCases({
+      {"180 Deg + 1 =", "181", {"3.14159265358979", "+", "1", "= 181"}},
+      {"180 Deg Sqrt", "1.77245385090552", {"Sqrt(3.14159265358979)", "= 1.77245385090552"}},
+  });
 }
 
 TEST(EngineKeys, TrigTypeKey) {
@@ -378,14 +384,14 @@ TEST(EngineMemory, StoreAndRecall) {
 TEST(EngineMemory, AddAndSubtractWriteTheScientificForm) {
   Keypad pad;
   pad.press("5 Sto 1 CE CE 3 Sto + 1");
-  EXPECT_EQ(pad.engine.MemoryLoc[1], " 8.00000000000000E+0000");
+  EXPECT_EQ(pad.engine.MemoryLoc(1), " 8.00000000000000E+0000");
   EXPECT_EQ(pad.engine.display(), "3");
   pad.press("CE 2 Sto - 4");
-  EXPECT_EQ(pad.engine.MemoryLoc[4], "-2.00000000000000E+0000");
+  EXPECT_EQ(pad.engine.MemoryLoc(4), "-2.00000000000000E+0000");
   // The later of "+" and "-" wins, and a plain store afterwards is plain.
   pad.press("Sto + - 5 Sto 6");
-  EXPECT_EQ(pad.engine.MemoryLoc[5], "-2.00000000000000E+0000");
-  EXPECT_EQ(pad.engine.MemoryLoc[6], "2");
+  EXPECT_EQ(pad.engine.MemoryLoc(5), "-2.00000000000000E+0000");
+  EXPECT_EQ(pad.engine.MemoryLoc(6), "2");
   pad.press("Rec 1 1");
   EXPECT_EQ(pad.engine.display(), "81");
 }
@@ -395,10 +401,10 @@ TEST(EngineMemory, ClearMemoryAsksFirst) {
   pad.press("5 Sto 2");
   pad.host.answer = false;
   pad.press("ClrMem");
-  EXPECT_EQ(pad.engine.MemoryLoc[2], "5");
+  EXPECT_EQ(pad.engine.MemoryLoc(2), "5");
   pad.host.answer = true;
   pad.press("ClrMem Rec 2");
-  EXPECT_EQ(pad.engine.MemoryLoc[2], "0");
+  EXPECT_EQ(pad.engine.MemoryLoc(2), "0");
   EXPECT_EQ(pad.engine.display(), "0");
   EXPECT_EQ(pad.host.questions,
             Lines(2, "You are about to clear all memory locations.  Continue?"));
@@ -411,16 +417,16 @@ TEST(EngineMemory, TextThatIsNotANumberIsReported) {
   EXPECT_EQ(pad.host.faults, Lines{"'abc' is not a valid floating point value"});
   EXPECT_EQ(pad.engine.display(), "7");
   pad.press("Sto + 2");
-  EXPECT_EQ(pad.engine.MemoryLoc[2], "abc");
+  EXPECT_EQ(pad.engine.MemoryLoc(2), "abc");
   EXPECT_EQ(pad.host.faults.size(), 2u);
-  EXPECT_FALSE(pad.engine.ErrorFlag);
+  EXPECT_FALSE(pad.engine.ErrorFlag());
 }
 
 TEST(EngineMemory, IgnoredWhileInError) {
   Keypad pad;
   pad.press("1 / 0 = Sto 3");
-  EXPECT_FALSE(pad.engine.StorePending);
-  EXPECT_EQ(pad.engine.MemoryLoc[3], "0");
+  EXPECT_FALSE(pad.engine.StorePending());
+  EXPECT_EQ(pad.engine.MemoryLoc(3), "0");
 }
 
 TEST(EngineStartUp, FirstActivationAppliesTheStoredFormat) {
@@ -429,7 +435,8 @@ TEST(EngineStartUp, FirstActivationAppliesTheStoredFormat) {
   EXPECT_EQ(pad.engine.placesCaption(), "Fin");
   pad.engine.firstActivation("%8.3f");
   EXPECT_EQ(pad.engine.placesCaption(), "Sci");
-  EXPECT_EQ(pad.engine.PlaceFormat, "%g");
+  pad.press("1 / 3 =");
+  EXPECT_EQ(pad.engine.display(), "0.333333333333333");
 }
 
 // Any key in any state leaves a display that is "ERROR" or a number text
@@ -454,7 +461,7 @@ TEST(EngineKeys, EveryKeySequenceLeavesANumberOrError) {
       }
       std::string shown = pad.engine.display();
       if (shown == "ERROR") continue;
-      if (pad.engine.ExponentEntry && shown.size() >= 2 && shown[shown.size() - 2] == 'E') {
+      if (pad.engine.ExponentEntry() && shown.size() >= 2 && shown[shown.size() - 2] == 'E') {
         shown.resize(shown.size() - 2);
       }
       Real v = 0;

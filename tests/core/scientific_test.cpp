@@ -68,17 +68,21 @@ TEST(Scientific, RootsOfNegativeNumbers) {
 
 TEST(Scientific, RightAnglesAreExactInDegreesAndGrads) {
   const Case cases[] = {
-      {"sin 360000090 deg", [] { return unaryResult(kSine, 360000090, kDegrees); }, "1"},
-      {"cos -90 deg", [] { return unaryResult(kCosine, -90, kDegrees); }, "0"},
-      {"tan -270 deg", [] { return unaryResult(kTangent, -270, kDegrees); },
+      {"sin 360000090 deg",
+       [] { return unaryResult(FunctionCode::Sin, 360000090, AngleMode::Deg); }, "1"},
+      {"cos -90 deg", [] { return unaryResult(FunctionCode::Cos, -90, AngleMode::Deg); }, "0"},
+      {"tan -270 deg", [] { return unaryResult(FunctionCode::Tan, -270, AngleMode::Deg); },
        "Floating point division by zero"},
-      {"sin -100 gra", [] { return unaryResult(kSine, -100, kGrads); }, "-1"},
-      {"cos 400 gra", [] { return unaryResult(kCosine, 400, kGrads); }, "1"},
-      {"sin 360*2^40+30 deg", [] { return unaryResult(kSine, Ext(395824185999390.0L), kDegrees); },
+      {"sin -100 gra", [] { return unaryResult(FunctionCode::Sin, -100, AngleMode::Gra); }, "-1"},
+      {"cos 400 gra", [] { return unaryResult(FunctionCode::Cos, 400, AngleMode::Gra); }, "1"},
+      {"sin 360*2^40+30 deg",
+       [] { return unaryResult(FunctionCode::Sin, Ext(395824185999390.0L), AngleMode::Deg); },
        "0.5"},
-      {"sin 50 gra", [] { return unaryResult(kSine, 50, kGrads); }, "0.707106781186548"},
-      {"cos pi rad", [] { return unaryResult(kCosine, kPi, kRadians); }, "-1"},
-      {"tan 2^1000 rad", [] { return unaryResult(kTangent, ldexpl(1, 1000), kRadians); },
+      {"sin 50 gra", [] { return unaryResult(FunctionCode::Sin, 50, AngleMode::Gra); },
+       "0.707106781186548"},
+      {"cos pi rad", [] { return unaryResult(FunctionCode::Cos, kPi, AngleMode::Rad); }, "-1"},
+      {"tan 2^1000 rad",
+       [] { return unaryResult(FunctionCode::Tan, ldexpl(1, 1000), AngleMode::Rad); },
        "-0.161258379950658"},
   };
   for (const auto& c : cases) EXPECT_EQ(outcome(c.f), c.expected) << c.name;
@@ -86,17 +90,19 @@ TEST(Scientific, RightAnglesAreExactInDegreesAndGrads) {
 
 TEST(Scientific, HyperbolicFunctionsKeepTheirDigits) {
   const Case cases[] = {
-      {"sinh 1e-10", [] { return unaryResult(kHyperbolicSine, Ext(1e-10L), kDegrees); }, "1E-10"},
-      {"tanh 1e-10", [] { return unaryResult(kHyperbolicTangent, Ext(1e-10L), kDegrees); },
+      {"sinh 1e-10", [] { return unaryResult(FunctionCode::Sinh, Ext(1e-10L), AngleMode::Deg); },
        "1E-10"},
-      {"asinh -1e10", [] { return unaryResult(kArcHyperbolicSine, Ext(-1e10L), kDegrees); },
+      {"tanh 1e-10", [] { return unaryResult(FunctionCode::Tanh, Ext(1e-10L), AngleMode::Deg); },
+       "1E-10"},
+      {"asinh -1e10",
+       [] { return unaryResult(FunctionCode::ArcSinh, Ext(-1e10L), AngleMode::Deg); },
        "-23.7189981105004"},
-      {"tanh 6000", [] { return unaryResult(kHyperbolicTangent, 6000, kDegrees); }, "1"},
-      {"cosh 12000", [] { return unaryResult(kHyperbolicCosine, 12000, kDegrees); },
+      {"tanh 6000", [] { return unaryResult(FunctionCode::Tanh, 6000, AngleMode::Deg); }, "1"},
+      {"cosh 12000", [] { return unaryResult(FunctionCode::Cosh, 12000, AngleMode::Deg); },
        "Floating point overflow"},
-      {"atanh -1", [] { return unaryResult(kArcHyperbolicTangent, -1, kDegrees); },
+      {"atanh -1", [] { return unaryResult(FunctionCode::ArcTanh, -1, AngleMode::Deg); },
        "Floating point division by zero"},
-      {"atanh 2", [] { return unaryResult(kArcHyperbolicTangent, 2, kDegrees); },
+      {"atanh 2", [] { return unaryResult(FunctionCode::ArcTanh, 2, AngleMode::Deg); },
        "Invalid floating point operation"},
   };
   for (const auto& c : cases) EXPECT_EQ(outcome(c.f), c.expected) << c.name;

@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       fail("the display is neither a number nor ERROR", engine.display());
     }
     // Digits are ignored only while the display says so.
-    if (engine.ErrorFlag && engine.display() != "ERROR") {
+    if (engine.ErrorFlag() && engine.display() != "ERROR") {
       fail("the error state shows a number", engine.display());
     }
   }

@@ -188,7 +188,7 @@ TEST(Calculator, AltAndALetterPressesTheFirstKeyWithThatAccelerator) {
     target->setFocus();
     QTest::keyClick(target, c.key, Qt::AltModifier);
     EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.text;
-    EXPECT_EQ(s.window->engine().StorePending, c.storePending) << c.text;
+    EXPECT_EQ(s.window->engine().StorePending(), c.storePending) << c.text;
     EXPECT_TRUE(s.dialogs.boxes.empty()) << c.text;
   }
 }
