@@ -331,6 +331,10 @@ void Tcalculator1::FormShow() {
   if (!load.messages.empty()) reportError(this, load.messages.front());
 }
 
+char Tcalculator1::decimalChar() const {
+  return engine_->DecimalChar();
+}
+
 void Tcalculator1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();

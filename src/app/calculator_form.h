@@ -61,6 +61,7 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   // The tape as the module windows write to it (one line per append).
   tivorum::Tape& tape() override;
   tivorum::CurrencyFactors& currencyFactors() override { return currencyFactors_; }
+  char decimalChar() const override;
   const std::filesystem::path& settingsFolder() const override { return paths_.settingsFolder; }
   void message(QWidget* parent, const QString& caption, const QString& text,
                tivorum::BoxIcon icon) override;

@@ -670,7 +670,7 @@ void CalcEngine::selectMemory(int n) {
     storePending_ = storeAdd_ = storeSubtract_ = false;
     try {
       if (add || subtract) {
-        const Ext held = parse(memoryLoc_[n]);
+        const Ext held = textToNumberEitherPoint(memoryLoc_[n]);
         const Ext shown = parse(numberTextShown());
         memoryLoc_[n] = memoryText((add ? held + shown : held - shown).value(), decimalChar_);
       } else {
@@ -693,7 +693,7 @@ void CalcEngine::selectMemory(int n) {
   recallPending_ = false;
   Real v = 0;
   try {
-    v = parse(memoryLoc_[n]);
+    v = textToNumberEitherPoint(memoryLoc_[n]);
   } catch (const Fault& fault) {
     host_.reportFault(fault.what());
     return;

@@ -172,6 +172,23 @@ Real textToNumber(std::string_view text, char decimalChar) {
   return v;
 }
 
+Real textToNumberEitherPoint(std::string_view text) {
+  return textToNumber(text, text.find(',') != std::string_view::npos ? ',' : '.');
+}
+
+std::string tradePoint(std::string_view text, char point) {
+  std::string out(text);
+  if (point == '.') return out;
+  for (char& c : out) {
+    if (c == point) {
+      c = '.';
+    } else if (c == '.') {
+      c = point;
+    }
+  }
+  return out;
+}
+
 // ---- Number to text -------------------------------------------------------
 
 namespace {

@@ -110,6 +110,16 @@ Real textToNumber(std::string_view text, char decimalChar = '.');
 // Same grammar, without raising: false when the text is not a number.
 bool tryTextToNumber(std::string_view text, Real& out, char decimalChar = '.');
 
+// Memory texts and currency factors hold no grouping, so a file written under
+// either locale reads: a "," in the text is its point, else a "." is.
+Real textToNumberEitherPoint(std::string_view text);
+
+// The text with `point` and "." trading places ("," and "." for a comma
+// locale; the text itself when `point` is "."). Applied twice it gives the
+// text back: the fields hand the solvers "." texts through it and show the
+// solvers' texts through it again.
+std::string tradePoint(std::string_view text, char point);
+
 // ---- Number to text -------------------------------------------------------
 // Digits come from an 18-digit decimal expansion of the value, then are
 // rounded half up to the precision asked for.

@@ -101,7 +101,7 @@ CurrencyFactorsLoad loadCurrencyFactors(const std::filesystem::path& folder) {
   for (int i = 0; i < kCurrencyCount; ++i) {
     const std::string text = ini.readString(kCurrencySection, kCurrencyKeys[i], "1");
     try {
-      const double factor = static_cast<double>(textToNumber(text));
+      const double factor = static_cast<double>(textToNumberEitherPoint(text));
       if (std::isinf(factor)) raiseFault(FaultKind::Overflow);
       load.factors[i] = factor;
     } catch (const Fault& fault) {

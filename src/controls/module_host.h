@@ -39,6 +39,9 @@ class ModuleHost {
   virtual Tape& tape() = 0;
   // The factor table, loaded at the first showing and shared for the run.
   virtual CurrencyFactors& currencyFactors() = 0;
+  // The locale's decimal separator, taken at the first showing: the module
+  // fields type, read and show it.
+  virtual char decimalChar() const = 0;
   // The folder of CUSTOM.INI.
   virtual const std::filesystem::path& settingsFolder() const = 0;
   // A message box with an OK button over `parent`.

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "calc/number.h"
 #include "calc/numeric_key.h"
 #include "controls/qt_text.h"
 
@@ -22,11 +23,16 @@ QString withoutSelection(const QLineEdit& edit) {
   return text;
 }
 
-// The code of a committed character from an input method.
-std::uint16_t codeOfCharacter(QChar c) {
-  if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return 48 + (c.unicode() - '0');
-  if (c == QLatin1Char('.')) return kVkPeriod;
-  return 0;
+bool isPointCharacter(QChar c) {
+  return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+// The "." and "," keys, and the keypad's decimal key whatever it types.
+bool isPointKey(const QKeyEvent& event) {
+  const QString typed = event.text();
+  if (typed.size() == 1 && isPointCharacter(typed.at(0))) return true;
+  return (event.modifiers() & Qt::KeypadModifier) &&
+         (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
 }
 
 // A window that gives the field its own font still gets bold digits.
@@ -168,14 +174,14 @@ std::string NumericEdit::valueText() const {
   QString line = text();
   const qsizetype end = line.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
   if (end >= 0) line.truncate(end);
-  return line.toStdString();
+  return tradePoint(line.toStdString(), point_);
 }
 
 void NumericEdit::setResultText(std::string_view text) {
-  setResultText(qstr(text));
+  showText(qstr(tradePoint(text, point_)));
 }
 
-void NumericEdit::setResultText(const QString& text) {
+void NumericEdit::showText(const QString& text) {
   applyLimit(text.size());
   setText(text);
 }
@@ -189,6 +195,14 @@ void NumericEdit::pasteText(const QString& text) {
 void NumericEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
   const bool command = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+  if (!command && isPointKey(*event)) {
+    // Every point key types the one point the field takes.
+    const QString rest = withoutSelection(*this);
+    if (!rest.contains(QChar(point_)) && (maxChars_ == 0 || rest.size() < maxChars_))
+      insert(QString(QChar(point_)));
+    event->accept();
+    return;
+  }
   if (!command && !typed.isEmpty() && typed.at(0).isPrint()) {
     const std::uint16_t code = virtualKeyCode(*event);
     const QString rest = withoutSelection(*this);
@@ -198,12 +212,6 @@ void NumericEdit::keyPressEvent(QKeyEvent* event) {
       return;
     }
     if (maxChars_ > 0 && rest.size() + typed.size() > maxChars_) {
-      event->accept();
-      return;
-    }
-    if (code == kVkKeypadDecimal && typed != QLatin1String(".")) {
-      // The fields' point is "." whatever the keypad's key types.
-      insert(QStringLiteral("."));
       event->accept();
       return;
     }
@@ -218,9 +226,14 @@ void NumericEdit::inputMethodEvent(QInputMethodEvent* event) {
     return;
   }
   const QString rest = withoutSelection(*this);
+  const QChar point(point_);
   QString kept;
   for (QChar c : commit) {
-    if (NumericKeyAllowed(codeOfCharacter(c), (rest + kept + c).toStdString())) kept += c;
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+      kept += c;
+    } else if (isPointCharacter(c) && !(rest + kept).contains(point)) {
+      kept += point;
+    }
   }
   if (kept == commit) {
     QLineEdit::inputMethodEvent(event);
@@ -246,8 +259,12 @@ void ResultField::changeEvent(QEvent* event) {
   QLineEdit::changeEvent(event);
 }
 
+std::string ResultField::valueText() const {
+  return tradePoint(text().toStdString(), point_);
+}
+
 void ResultField::setResultText(std::string_view text) {
-  setText(qstr(text));
+  setText(qstr(tradePoint(text, point_)));
 }
 
 }  // namespace tivorum

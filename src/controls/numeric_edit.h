@@ -31,16 +31,22 @@ class NumericEdit : public QLineEdit {
   int maxChars() const { return maxChars_; }
   void setMaxChars(int n);
 
-  // The field's value text (its first line); empty means unknown.
+  // The locale's decimal separator: the point keys type it, the value text
+  // reads it and results show it. "." until the window sets it.
+  char decimalChar() const { return point_; }
+  void setDecimalChar(char point) { point_ = point; }
+
+  // The field's value text (its first line) with "." as its point, as the
+  // solvers read it; empty means unknown.
   std::string valueText() const;
   bool known() const { return !valueText().empty(); }
 
-  // Shows a result text as it is: results are already fitted to the field, so
-  // the typing limit does not cut them.
+  // Shows a result text, written with "." as its point, with the field's
+  // separator: results are already fitted to the field, so the typing limit
+  // does not cut them.
   void setResultText(std::string_view text);
-  void setResultText(const QString& text);
   // Empties the field.
-  void clearText() { setResultText(QString()); }
+  void clearText() { showText(QString()); }
 
   // Replaces the whole text as a paste would (limit applies, undo kept).
   void pasteText(const QString& text);
@@ -52,8 +58,10 @@ class NumericEdit : public QLineEdit {
 
  private:
   void applyLimit(int shownLength);
+  void showText(const QString& text);
 
   int maxChars_ = 0;
+  char point_ = '.';
 };
 
 // A read-only field that only shows results, with the same look.
@@ -63,13 +71,17 @@ class ResultField : public QLineEdit {
  public:
   explicit ResultField(QWidget* parent = nullptr);
 
-  std::string valueText() const { return text().toStdString(); }
+  // As in NumericEdit: texts in and out have "." as their point.
+  void setDecimalChar(char point) { point_ = point; }
+  std::string valueText() const;
   void setResultText(std::string_view text);
-  void setResultText(const QString& text) { setText(text); }
   void clearText() { clear(); }
 
  protected:
   void changeEvent(QEvent* event) override;
+
+ private:
+  char point_ = '.';
 };
 
 }  // namespace tivorum

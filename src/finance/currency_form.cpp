@@ -107,12 +107,12 @@ bool TCurrencyForm::CurFactorExit() {
     return true;
   } catch (const std::exception& fault) {
     if (QGuiApplication::mouseButtons() == Qt::NoButton) {
-      reportError(this, fault);
+      reportFault(fault.what());
     } else {
       // The focus left for a control being pressed: a box now would keep
       // that control pressed, so it comes once the press is over.
       const std::string message = fault.what();
-      QTimer::singleShot(0, this, [this, message] { reportError(this, message); });
+      QTimer::singleShot(0, this, [this, message] { reportFault(message); });
     }
     return false;
   }
@@ -126,7 +126,12 @@ void TCurrencyForm::SaveButtonClick() {
   if (!leaveFactorField()) return;
   const std::string text = CurFactor->valueText();
   // A text the next start-up could not read back is not written.
-  if (!runReportingErrors(this, [&] { (void)textToDouble(text); })) return;
+  try {
+    (void)textToDouble(text);
+  } catch (const std::exception& fault) {
+    reportFault(fault.what());
+    return;
+  }
   const WriteResult written =
       saveCurrencyFactor(host().settingsFolder(), CurFromDropDown->currentIndex(), text);
   if (!written.ok) reportError(this, written.message);
@@ -148,7 +153,7 @@ void TCurrencyForm::SolveButtonClick() {
   } catch (const std::exception& fault) {
     // The factor written before the fault stays.
     applyWrites(out);
-    reportError(this, fault);
+    reportFault(fault.what());
     return;
   }
   applyWrites(out);

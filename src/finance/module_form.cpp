@@ -121,6 +121,7 @@ NumericEdit* ModuleForm::addEntry(QWidget* parent, const EntryFieldData& data, Q
   edit->setAccessibleName(accessibleName);
   edit->setToolTip(qstr(data.hint));
   edit->setMaxChars(data.maxLength);
+  edit->setDecimalChar(host_.decimalChar());
   edit->setResultText(data.initialText);
   edit->setGeometry(place);
   return edit;
@@ -133,6 +134,7 @@ ResultField* ModuleForm::addResult(QWidget* parent, const ResultFieldData& data,
   field->setObjectName(qstr(data.name));
   field->setAccessibleName(accessibleFromCaption(data.labelCaption));
   field->setToolTip(qstr(data.hint));
+  field->setDecimalChar(host_.decimalChar());
   field->setGeometry(fieldPlace);
   label->setBuddy(field);
   return field;
@@ -297,13 +299,17 @@ void ModuleForm::runSolve(const std::function<void(ModuleSolve&)>& solve) {
   } catch (const std::exception& fault) {
     // What was written before the fault stays.
     applyWrites(result);
-    reportError(this, fault);
+    reportFault(fault.what());
     return;
   }
   applyWrites(result);
   if (result.stopped()) {
     host().message(this, qstr(kModuleErrorCaption), qstr(result.message), BoxIcon::Error);
   }
+}
+
+void ModuleForm::reportFault(std::string_view message) {
+  reportError(this, tradePoint(message, host_.decimalChar()));
 }
 
 void ModuleForm::closeEvent(QCloseEvent* event) {

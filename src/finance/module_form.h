@@ -97,6 +97,9 @@ class ModuleForm : public QDialog {
   void runSolve(const std::function<void(ModuleSolve&)>& solve);
   // Writes one solve's recorded texts and spin values into the controls.
   void applyWrites(const ModuleSolve& result);
+  // Shows a fault met reading or solving: a text it names is shown as the
+  // field shows it, with the window's decimal separator.
+  void reportFault(std::string_view message);
 
   // The first showing puts the caret in the first entry field of the tab
   // order, so the first typed digit is not lost on a radio group.

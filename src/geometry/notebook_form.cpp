@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "calc/number.h"
 #include "controls/dialog_keys.h"
 #include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
@@ -432,6 +433,7 @@ NotebookForm::NotebookForm(const Notebook& notebook, ModuleHost& host,
       f.edit = new NumericEdit(widget);
       f.edit->setObjectName(qstr(field.name));
       f.edit->setMaxChars(field.maxLength);
+      f.edit->setDecimalChar(host_.decimalChar());
       f.edit->setFont(pageFont());
       f.label = new QLabel(qstr(field.label), widget);
       f.label->setObjectName(qstr(field.name) + QStringLiteral("Label"));
@@ -699,7 +701,8 @@ void NotebookForm::SolveBtnClick(int page) {
       ShowError(outcome.shapeName);
       break;
     case SolveEnd::Fault:
-      reportError(this, outcome.message);
+      // The message names a field's text as the solver read it.
+      reportError(this, tradePoint(outcome.message, host_.decimalChar()));
       break;
   }
 }

@@ -396,6 +396,32 @@ TEST(EngineMemory, AddAndSubtractWriteTheScientificForm) {
   EXPECT_EQ(pad.engine.display(), "81");
 }
 
+TEST(EngineMemory, TextsWrittenUnderEitherLocaleAreRecalled) {
+  struct Case {
+    char point;
+    const char* stored;
+    const char* keys;
+    const char* display;
+  };
+  const Case cases[] = {
+      {'.', "1,5", "Rec 1", "1.5"},
+      {',', "1.5", "Rec 1", "1,5"},
+      {',', "1,5", "Rec 1", "1,5"},
+      {'.', " 8,00000000000000E+0000", "Rec 1", "8"},
+      {',', "-2.50000000000000E-0001", "Rec 1", "-0,25"},
+      {'.', "1,5", "2 Sto + 1 Rec 1", "3.5"},
+      {',', "1.5", "2 Sto - 1 Rec 1", "-0,5"},
+  };
+  for (const Case& c : cases) {
+    Keypad pad;
+    pad.engine.startUp(c.point);
+    pad.engine.setMemoryLoc(1, c.stored);
+    pad.press(c.keys);
+    EXPECT_EQ(pad.engine.display(), c.display) << c.stored << " " << c.keys;
+    EXPECT_TRUE(pad.host.faults.empty()) << c.stored;
+  }
+}
+
 TEST(EngineMemory, ClearMemoryAsksFirst) {
   Keypad pad;
   pad.press("5 Sto 2");

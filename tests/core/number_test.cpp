@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -177,6 +178,77 @@ TEST(TextToNumber, RejectsEverythingElseWithTheConversionMessage) {
 TEST(TextToNumber, HonoursTheDecimalCharacter) {
   EXPECT_EQ(textToNumber("1,5", ','), 1.5L);
   EXPECT_THROW(textToNumber("1.5", ','), Fault);
+}
+
+TEST(TextToNumberEitherPoint, ACommaOrAFullStopIsThePoint) {
+  struct Case {
+    const char* text;
+    Real value;
+  };
+  const Case cases[] = {
+      {"1,5", 1.5L},
+      {"1.5", 1.5L},
+      {",5", 0.5L},
+      {",", 0},  // a lone point reads as 0
+      {"7", 7},
+      {" 8,00000000000000E+0000", 8},  // memory texts of either locale
+      {"-2.50000000000000E-0001", -0.25L},
+      {"           1,50", 1.5L},  // the display in the Fin format
+  };
+  for (const Case& c : cases) EXPECT_EQ(textToNumberEitherPoint(c.text), c.value) << c.text;
+}
+
+TEST(TextToNumberEitherPoint, GroupingOrASecondPointIsNoNumber) {
+  for (const char* text : {"1,000.5", "1.000,5", "1,2,3", "1.2.3", "1 000", ""}) {
+    try {
+      (void)textToNumberEitherPoint(text);
+      ADD_FAILURE() << text;
+    } catch (const Fault& f) {
+      EXPECT_EQ(std::string(f.what()),
+                "'" + std::string(text) + "' is not a valid floating point value");
+    }
+  }
+}
+
+TEST(TradePoint, SwapsTheLocalePointAndTheFullStop) {
+  struct Case {
+    const char* text;
+    char point;
+    const char* traded;
+  };
+  const Case cases[] = {
+      {"1234,50", ',', "1234.50"},
+      {"1234.50", ',', "1234,50"},
+      {"1,2.3", ',', "1.2,3"},
+      {"'1.2.3' is not a valid floating point value", ',',
+       "'1,2,3' is not a valid floating point value"},
+      {"", ',', ""},
+      {"1,5", '.', "1,5"},
+      {"1.5", '.', "1.5"},
+      {"1.5", ';', "1;5"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(tradePoint(c.text, c.point), c.traded) << c.text;
+    EXPECT_EQ(tradePoint(tradePoint(c.text, c.point), c.point), c.text) << c.text;
+  }
+}
+
+TEST(NumberTexts, IgnoreTheCLibraryLocale) {
+  // The program's C library takes the user's locale at start-up.
+  const std::string before = setlocale(LC_ALL, nullptr);
+  ASSERT_NE(setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+      << "the de_DE.UTF-8 locale is missing: scripts/setup generates it";
+  const Real read = textToNumber("1.5");
+  const std::string general = generalText(1234.5L, 15);
+  const std::string fixed = fixedText(-0.125L, 10, 2);
+  const std::string roundTrip = roundTripText(0.1);
+  const std::string memory = memoryText(8);
+  setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ(read, 1.5L);
+  EXPECT_EQ(general, "1234.5");
+  EXPECT_EQ(fixed, "-0.13");
+  EXPECT_EQ(roundTrip, "0.1");
+  EXPECT_EQ(memory, " 8.00000000000000E+0000");
 }
 
 TEST(TextToNumber, ReadsTheNearestExtendedValue) {

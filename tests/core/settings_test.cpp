@@ -216,7 +216,11 @@ TEST(CurrencyFactors, BadTextIsReportedAndLoadingGoesOn) {
       {"0", 0.0, nullptr},
       {"abc", 0.0, "'abc' is not a valid floating point value"},
       {"", 0.0, "'' is not a valid floating point value"},
-      {"1,5", 0.0, "'1,5' is not a valid floating point value"},
+      // Written under a decimal-comma locale.
+      {"1,5", 1.5, nullptr},
+      {"0,00125", 0.00125, nullptr},
+      {"1,2.5", 0.0, "'1,2.5' is not a valid floating point value"},
+      {"1,2,3", 0.0, "'1,2,3' is not a valid floating point value"},
       {"1.2.3", 0.0, "'1.2.3' is not a valid floating point value"},
       {"1e400", 0.0, "Floating point overflow"},
   };

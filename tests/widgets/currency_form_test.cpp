@@ -1,6 +1,7 @@
 // What the currency window does that a scenario cannot see: the direction
 // group hidden while one message shows, a repaint or a new showing that
-// leaves the user's choice alone, and a Save that cannot write.
+// leaves the user's choice alone, a Save that cannot write, and factors
+// under the C and a decimal-comma locale.
 #include "finance/currency_form.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/app_setup.h"
 #include "app/calculator_form.h"
+#include "calc/ini_file.h"
+#include "calc/settings.h"
 #include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
 
@@ -77,6 +82,17 @@ class CurrencyFormTest : public ::testing::Test {
   std::unique_ptr<TCurrencyForm> form_;
 };
 
+// QLocale's default, which the main window's first showing reads, for one
+// test.
+class DefaultLocale {
+ public:
+  explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+  ~DefaultLocale() { QLocale::setDefault(before_); }
+
+ private:
+  QLocale before_;
+};
+
 }  // namespace
 
 TEST_F(CurrencyFormTest, ForeignAmountMessageHidesTheDirectionGroupMeanwhile) {
@@ -104,6 +120,54 @@ TEST_F(CurrencyFormTest, RepaintKeepsTheChosenCurrencyAndTypedFactor) {
   QCoreApplication::processEvents();
   EXPECT_EQ(form.CurFromDropDown->currentIndex(), 5);
   EXPECT_EQ(form.CurFactor->valueText(), "2.75");
+}
+
+TEST_F(CurrencyFormTest, FactorsAreTypedAndShownWithTheLocalePointAndSavedWithAFullStop) {
+  struct Case {
+    QLocale locale;
+    const char* shown;  // the saved factor when the window opens again
+    const char* to;     // 100 converted
+    const char* refused;
+  };
+  const Case cases[] = {
+      {QLocale::c(), "1.25000", "125.00", "1,25"},
+      {QLocale(QLocale::German, QLocale::Germany), "1,25000", "125,00", "1.25"},
+  };
+  const std::filesystem::path folder = folder_.path().toStdString();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    const DefaultLocale locale(c.locale);
+    for (const char* typed : {"1,25", "1.25"}) {
+      form_.reset();
+      calculator_ = std::make_unique<Tcalculator1>(AppPaths{folder, folder});
+      startMainWindow(*calculator_);
+      TCurrencyForm& form = open();
+      form.CurFactor->setFocus();
+      form.CurFactor->selectAll();
+      QTest::keyClicks(form.CurFactor, typed);
+      form.SaveButton->click();
+      EXPECT_EQ(IniFile(folder / "CUSTOM.INI").readString("Currency Factors", kCurrencyKeys[0], ""),
+                "1.25");
+      form.CurFromEnter->pasteText("100");
+      form.SolveButton->click();
+      EXPECT_EQ(form.CurToEnter->text(), QString(c.to));
+      EXPECT_EQ(form.CurFactor->text(), QString(c.shown));
+    }
+    // The next start reads the file and shows the factor with the locale's point.
+    form_.reset();
+    calculator_ = std::make_unique<Tcalculator1>(AppPaths{folder, folder});
+    startMainWindow(*calculator_);
+    TCurrencyForm& form = open();
+    EXPECT_EQ(form.CurFactor->text(), QString(c.shown));
+    // The other point is no point here, and the box names the text as typed.
+    form.CurFactor->setFocus();
+    form.CurFactor->pasteText(c.refused);
+    dialogs_.shown.clear();
+    form.SaveButton->click();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text,
+              "'" + std::string(c.refused) + "' is not a valid floating point value.");
+  }
 }
 
 TEST_F(CurrencyFormTest, SaveThatCannotWriteIsReported) {

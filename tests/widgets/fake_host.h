@@ -23,12 +23,14 @@ class FakeHost : public ModuleHost {
   void showHelp(std::string_view topic) override { helpTopics.emplace_back(topic); }
   Tape& tape() override { return tapeLines; }
   CurrencyFactors& currencyFactors() override { return factors_; }
+  char decimalChar() const override { return point; }
   const std::filesystem::path& settingsFolder() const override { return folder_; }
   void message(QWidget*, const QString& caption, const QString& text, BoxIcon) override {
     messages.push_back((caption + ": " + text).toStdString());
   }
 
   TapeLines tapeLines;
+  char point = '.';
   std::vector<std::string> helpTopics;
   std::vector<std::string> messages;  // "caption: text"
 

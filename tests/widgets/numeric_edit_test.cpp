@@ -23,7 +23,8 @@ struct Field {
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     edit->setFocus();
   }
-  void start(const QString& text, int caret) {
+  // `text` is a value text, with "." as its point.
+  void start(std::string_view text, int caret) {
     edit->setResultText(text);
     edit->setCursorPosition(caret);
   }
@@ -78,7 +79,9 @@ TEST(NumericEdit, FilterActsWhereTheKeyIsTyped) {
       {"space", "12", 2, {Qt::Key_Space, " "}, "12"},
       {"minus", "12", 2, {Qt::Key_Minus, "-"}, "12"},
       {"keypad minus", "12", 2, {Qt::Key_Minus, "-", Qt::KeypadModifier}, "12"},
-      {"comma", "12", 2, {Qt::Key_Comma, ","}, "12"},
+      {"comma types the point", "12", 2, {Qt::Key_Comma, ","}, "12."},
+      {"semicolon", "12", 2, {Qt::Key_Semicolon, ";", Qt::ShiftModifier}, "12"},
+      {"greater", "12", 2, {Qt::Key_Greater, ">", Qt::ShiftModifier}, "12"},
       {"percent", "12", 2, {Qt::Key_Percent, "%", Qt::ShiftModifier}, "12"},
       {"refused in empty", "", 0, kLetterA, ""},
       {"digit at caret", "12", 1, kDigit3, "132"},
@@ -100,6 +103,62 @@ TEST(NumericEdit, FilterActsWhereTheKeyIsTyped) {
     hit(f.edit, c.key);
     EXPECT_EQ(f.edit->text(), QString(c.after)) << c.name;
   }
+}
+
+TEST(NumericEdit, EveryPointKeyTypesTheLocaleSeparator) {
+  const Key pointKeys[] = {
+      kPoint,
+      {Qt::Key_Comma, ","},
+      {Qt::Key_Period, ".", Qt::KeypadModifier},
+      {Qt::Key_Comma, ",", Qt::KeypadModifier},
+  };
+  for (char point : {'.', ','}) {
+    for (const Key& key : pointKeys) {
+      const std::string name = std::string(1, point) + " " + key.text;
+      Field f;
+      f.edit->setDecimalChar(point);
+      f.start("15", 1);
+      hit(f.edit, key);
+      EXPECT_EQ(f.edit->text(), QString("1") + point + "5") << name;
+      EXPECT_EQ(f.edit->valueText(), "1.5") << name;
+      // One point only, wherever the caret is.
+      for (int caret : {0, 1, 3}) {
+        f.start("1.5", caret);
+        hit(f.edit, key);
+        EXPECT_EQ(f.edit->text(), QString("1") + point + "5") << name << " at " << caret;
+      }
+    }
+  }
+}
+
+TEST(NumericEdit, PointKeyOverTheLimitIsRefused) {
+  Field f(2);
+  f.edit->setDecimalChar(',');
+  f.start("12", 2);
+  hit(f.edit, kPoint);
+  EXPECT_EQ(f.edit->text(), QString("12"));
+  f.edit->setSelection(1, 1);
+  hit(f.edit, kPoint);
+  EXPECT_EQ(f.edit->text(), QString("1,"));
+}
+
+TEST(NumericEdit, ValueAndResultTextsHaveAFullStopAsTheirPoint) {
+  QWidget window;
+  auto* edit = new NumericEdit(&window);
+  auto* result = new ResultField(&window);
+  edit->setDecimalChar(',');
+  result->setDecimalChar(',');
+  edit->setResultText(std::string_view("2.50"));
+  result->setResultText(std::string_view("1234.5"));
+  EXPECT_EQ(edit->text(), QString("2,50"));
+  EXPECT_EQ(result->text(), QString("1234,5"));
+  EXPECT_EQ(edit->valueText(), "2.50");
+  EXPECT_EQ(result->valueText(), "1234.5");
+  // A pasted full stop is no point here: the text reads as no number.
+  edit->pasteText("1.5");
+  EXPECT_EQ(edit->valueText(), "1,5");
+  edit->pasteText("3,25\n9");
+  EXPECT_EQ(edit->valueText(), "3.25");
 }
 
 TEST(NumericEdit, PointReplacingASelectionThatHoldsThePoint) {
@@ -202,12 +261,26 @@ TEST(NumericEdit, StandardShortcutsWork) {
 }
 
 TEST(NumericEdit, InputMethodTextIsFiltered) {
-  Field f;
-  f.start("1", 1);
-  QInputMethodEvent ev;
-  ev.setCommitString("2a.3.");
-  QApplication::sendEvent(f.edit, &ev);
-  EXPECT_EQ(f.edit->text(), QString("12.3"));
+  struct Case {
+    char point;
+    const char* commit;
+    const char* after;
+  };
+  const Case cases[] = {
+      {'.', "2a.3.", "12.3"},
+      {'.', "2,3", "12.3"},
+      {',', "2.3,4", "12,34"},
+      {',', "-2e5", "125"},
+  };
+  for (const Case& c : cases) {
+    Field f;
+    f.edit->setDecimalChar(c.point);
+    f.start("1", 1);
+    QInputMethodEvent ev;
+    ev.setCommitString(c.commit);
+    QApplication::sendEvent(f.edit, &ev);
+    EXPECT_EQ(f.edit->text(), QString(c.after)) << c.commit;
+  }
 }
 
 TEST(NumericEdit, LooksLikeTheDisplay) {
