@@ -4,18 +4,10 @@
 #pragma once
 
 #include <QLineEdit>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-class QKeyEvent;
-
 namespace tivorum {
-
-// The virtual-key code of a key event (Backspace 8, digits 48..57, keypad
-// digits 96..105, keypad point 110, full stop 190, ...); 0 for keys without
-// one.
-std::uint16_t virtualKeyCode(const QKeyEvent& event);
 
 // Gives a line edit the calculator-display look: right-aligned bold text,
 // lime on black in every colour group.
