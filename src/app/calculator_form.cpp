@@ -18,6 +18,7 @@
 
 #include "app/about_form.h"
 #include "app/help_form.h"
+#include "app/key_translation.h"
 #include "app/keypad_form.h"
 #include "calc/button_captions.h"
 #include "calc/paste_number.h"
@@ -50,54 +51,6 @@ constexpr std::pair<Key, Module> kModules[] = {
     {Key::Investment, Module::Investment}, {Key::Area, Module::Area},
     {Key::Volume, Module::Volume},         {Key::Surface, Module::Surface},
 };
-
-// Keys of the whole keyboard that other programs have taught users.
-enum class Command { CopyNumber, Paste, Help, Quit };
-
-struct Chord {
-  Qt::KeyboardModifiers modifiers;
-  int key;
-  Command command;
-};
-
-const Chord kChords[] = {
-    {Qt::ControlModifier, Qt::Key_C, Command::CopyNumber},
-    {Qt::NoModifier, Qt::Key_Copy, Command::CopyNumber},
-    {Qt::ControlModifier, Qt::Key_V, Command::Paste},
-    {Qt::ShiftModifier, Qt::Key_Insert, Command::Paste},
-    {Qt::NoModifier, Qt::Key_Paste, Command::Paste},
-    {Qt::NoModifier, Qt::Key_F1, Command::Help},
-    {Qt::ControlModifier, Qt::Key_Q, Command::Quit},
-};
-
-std::optional<Command> chordCommand(const QKeyEvent& key) {
-  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
-  for (const Chord& chord : kChords) {
-    if (chord.key == key.key() && chord.modifiers == mods) return chord.command;
-  }
-  return std::nullopt;
-}
-
-// The numeric keypad's character by the key's position: with NumLock off
-// the keypad sends navigation keys, and its decimal key sends "." or ","
-// by the keyboard layout.
-char16_t keypadCharacter(const QKeyEvent& key) {
-  static const std::pair<int, char16_t> kByKey[] = {
-      {Qt::Key_Insert, '0'},   {Qt::Key_End, '1'},    {Qt::Key_Down, '2'},
-      {Qt::Key_PageDown, '3'}, {Qt::Key_Left, '4'},   {Qt::Key_Clear, '5'},
-      {Qt::Key_Right, '6'},    {Qt::Key_Home, '7'},   {Qt::Key_Up, '8'},
-      {Qt::Key_PageUp, '9'},   {Qt::Key_Delete, '.'}, {Qt::Key_Period, '.'},
-      {Qt::Key_Comma, '.'},    {Qt::Key_Enter, '\r'}, {Qt::Key_Return, '\r'},
-      {Qt::Key_Plus, '+'},     {Qt::Key_Minus, '-'},  {Qt::Key_Asterisk, '*'},
-      {Qt::Key_Slash, '/'},
-  };
-  if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9)
-    return static_cast<char16_t>('0' + (key.key() - Qt::Key_0));
-  for (const auto& [code, ch] : kByKey) {
-    if (code == key.key()) return ch;
-  }
-  return 0;
-}
 
 // The Help button of a module window, on its shown page.
 QAbstractButton* helpButtonOf(QWidget* window) {
@@ -441,6 +394,7 @@ void Tcalculator1::AboutButtonClick() {
 
 void Tcalculator1::openModule(Module module) {
   if (QPointer<QDialog> window = moduleWindows_ ? moduleWindows_(module, *this) : nullptr) {
+    moduleWindow_ = window;
     window->exec();
     delete window.data();
   }
@@ -469,98 +423,76 @@ void Tcalculator1::ButtonPrintClick() {
 
 // ---- Keyboard -------------------------------------------------------------------
 
-bool Tcalculator1::tapeHasFocus() const {
-  return Tape->hasFocus();
+Focus Tcalculator1::focusOf(QWidget* target) const {
+  QWidget* window = target->window();
+  if (window == this) {
+    if (target == this) return Focus::MainWindow;
+    return target == Tape ? Focus::Tape : Focus::MainKey;
+  }
+  return window == moduleWindow_ ? Focus::ModuleControl : Focus::Dialog;
 }
 
 bool Tcalculator1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::ToolTip) return !HintsOn;  // hints are off for every window
-  if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+    return false;
   if (!watched->isWidgetType()) return false;
   auto* target = static_cast<QWidget*>(watched);
   // A key event travels up to the parents; act on its first delivery only.
   QWidget* focus = QApplication::focusWidget();
-  if (focus ? target != focus : target != this) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
-  const std::optional<Command> command = chordCommand(*key);
-  if (target->window() != this) {
-    // F1 in a module window is its Help key.
-    if (command != Command::Help || type != QEvent::KeyPress || !target->window()->isModal())
-      return false;
-    if (QAbstractButton* help = helpButtonOf(target->window())) help->click();
-    return true;
-  }
-  if (command) {
-    // Taken before the tape or a shortcut could take it.
-    if (type == QEvent::KeyPress) {
-      switch (*command) {
-        case Command::CopyNumber:
-          // A selection on the tape is what the user means to copy.
-          QGuiApplication::clipboard()->setText(Tape->hasSelection() ? Tape->selection()
-                                                                     : display->text().remove(' '));
-          break;
-        case Command::Paste:
-          if (std::optional<std::string> fault =
-                  pasteNumber(*engine_, QGuiApplication::clipboard()->text().toStdString()))
-            reportError(this, *fault);
-          afterKey();
-          break;
-        case Command::Help:
-          SpeedButton1Click();
-          break;
-        case Command::Quit:
-          pressKey(Key::Off);
-          break;
-      }
-    }
-    event->accept();
-    return true;
-  }
-
-  QChar ch;
-  if (key->key() == Qt::Key_Backspace)
-    ch = QChar('\b');
-  else if (key->key() == Qt::Key_Escape)
-    ch = QChar('\x1b');
-  else if (!key->text().isEmpty())
-    ch = key->text().at(0);
-  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-  const bool alt = mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier);
-  const bool control = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
-  if (control) return false;  // Ctrl and a key is never a typed character
-
-  if (key->modifiers().testFlag(Qt::KeypadModifier) && !alt) {
-    // The keypad computes: its keys never act as accelerators.
-    const std::optional<Key> pressed = keyForKeypad(keypadCharacter(*key));
-    if (!pressed) return false;
-    if (type == QEvent::KeyPress) typeKey(*pressed);
-    event->accept();
-    return true;
-  }
-
+  if (focus ? target != focus : !target->isWindow()) return false;
+  const KeyEvent key = translateKey(*static_cast<QKeyEvent*>(event), type != QEvent::KeyRelease,
+                                    focusOf(target), HelpMode);
   if (type == QEvent::ShortcutOverride) {
-    // Alt and a key's letter is that key's accelerator, here rather than
-    // through the shortcut map, so that the first key in control order wins.
-    if (alt && ch.isPrint() && !ch.isSpace()) {
-      event->accept();
-      return true;
-    }
-    return false;
+    // A key the program acts on is not a shortcut.
+    if (InputRouter::decide(key).kind == Action::PassThrough) return false;
+    event->accept();
+    return true;
   }
-  if (ch.isNull()) return false;
-  if (alt) return dispatchDialogChar(this, ch);
-  if (!tapeHasFocus() && dispatchDialogChar(this, ch)) return true;
-  FormKeyPress(ch);
-  return false;  // the focused control gets the character too, and ignores it
+  const Action action = router_.route(key);
+  if (action.kind == Action::PassThrough) return false;
+  event->accept();
+  perform(action, target->window());
+  return true;
 }
 
-void Tcalculator1::FormKeyPress(QChar ch) {
-  if (ch == '\b') {
-    runReportingErrors(this, [this] { engine_->backspace(); });
-    return afterKey();
+void Tcalculator1::perform(const Action& action, QWidget* window) {
+  switch (action.kind) {
+    case Action::Press:
+      return pressKey(action.key);
+    case Action::Type:
+      return typeKey(action.key);
+    case Action::Backspace:
+      runReportingErrors(this, [this] { engine_->backspace(); });
+      return afterKey();
+    case Action::Paste: {
+      // Read once and not copied: a huge clipboard is refused by its length.
+      const QString text = QGuiApplication::clipboard()->text();
+      const PastedNumber pasted =
+          readPastedNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                               static_cast<size_t>(text.size())),
+                           engine_->DecimalChar);
+      if (pasted.value)
+        engine_->enterOperand(*pasted.value);
+      else
+        reportError(this, pasted.refusal);
+      return afterKey();
+    }
+    case Action::Copy:
+      // A selection on the tape is what the user means to copy.
+      QGuiApplication::clipboard()->setText(Tape->hasSelection() ? Tape->selection()
+                                                                 : display->text().remove(' '));
+      return;
+    case Action::Help:
+      return SpeedButton1Click();
+    case Action::ModuleHelp:
+      if (QAbstractButton* help = helpButtonOf(window)) help->click();
+      return;
+    case Action::PassThrough:
+    case Action::Swallow:
+      return;
   }
-  if (const std::optional<Key> key = keyForTyped(ch.unicode(), tapeHasFocus())) typeKey(*key);
 }
 
 // Typed digits and points go into the entry as typed characters, which the

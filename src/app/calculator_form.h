@@ -7,6 +7,7 @@
 // makes them.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -19,12 +20,14 @@
 #include <vector>
 
 #include "calc/engine.h"
+#include "calc/input_router.h"
 #include "calc/keys.h"
 #include "calc/settings.h"
 #include "calc/tape.h"
 #include "calc/window_place.h"
 #include "controls/module_host.h"
 
+class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
 class TColorButton;
@@ -135,8 +138,10 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   void keepChanges();
   // A failure to read or write the settings file is shown once per run.
   void reportSaveProblem(const tivorum::WriteResult& result);
-  // A typed character that no accelerator took.
-  void FormKeyPress(QChar ch);
+  // What has the focus, for the input router, when `target` gets a key.
+  tivorum::Focus focusOf(QWidget* target) const;
+  // Carries out what the input router decided for a key.
+  void perform(const tivorum::Action& action, QWidget* window);
   void SpeedButton1Click();
   void TapeButClick();
   void HintButClick();
@@ -150,7 +155,6 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   void applyHints();
   void slideTo(std::initializer_list<int> widths);
   int outerWidth() const;
-  bool tapeHasFocus() const;
   void focusEquals();
 
   tivorum::AppPaths paths_;
@@ -159,6 +163,8 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   std::unique_ptr<tivorum::Tape> moduleTape_;
   tivorum::CurrencyFactors currencyFactors_{};
   tivorum::ModuleWindowFactory moduleWindows_;
+  QPointer<QDialog> moduleWindow_;  // the one open, if any
+  tivorum::InputRouter router_;
   bool shown_ = false;
   bool activated_ = false;
   bool closed_ = false;

@@ -691,21 +691,25 @@ void CalcEngine::selectMemory(int n) {
     return;
   }
   recallPending_ = false;
-  Real v = 0;
   try {
-    v = textToNumberEitherPoint(memoryLoc_[n]);
+    enterOperand(textToNumberEitherPoint(memoryLoc_[n]));
   } catch (const Fault& fault) {
     host_.reportFault(fault.what());
-    return;
   }
+}
+
+void CalcEngine::enterOperand(Real value) {
+  if (errorFlag_) return;
+  storePending_ = recallPending_ = storeAdd_ = storeSubtract_ = false;
   lastEntryChar_ = ' ';
   exponentEntry_ = false;
-  ShowValue(v);
-  // Digits typed next extend the number shown, not the stored text.
+  ShowValue(value);
+  // Digits typed next extend the number shown, not the text it came from.
   entryText_ = display_.substr(0, kEntryLength);
   freshEntry_ = false;
-  currentValue_ = v;
+  currentValue_ = value;
   entryState_ = EntryState::OperandEntered;
+  entryMade_ = true;
 }
 
 void CalcEngine::ClearMemButClick() {

@@ -140,6 +140,10 @@ class CalcEngine {
   void ButStoreClick();
   void ButRecallClick();
   void ClearMemButClick();
+  // A number entered by value, as a recalled or pasted one is: it replaces
+  // the entry and is the operand of the next operator; a pending Sto or Rec
+  // is cancelled. Ignored while the display shows ERROR.
+  void enterOperand(Real value);
 
   // ---- The tape beyond the keypad ----
   // Clearing the tape and the modules' blocks go through the engine so that

@@ -176,4 +176,15 @@ std::optional<Key> keyForKeypad(char16_t ch) {
   return findTyped(ch, &KeyRow::keypad);
 }
 
+std::optional<Key> keyForAccelerator(char16_t ch) {
+  auto lower = [](char16_t c) { return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + 32) : c; };
+  if (ch == 0 || ch > 0x7f) return std::nullopt;
+  for (const KeyRow& row : kKeys) {
+    const size_t amp = row.caption.find('&');
+    if (amp == std::string_view::npos || amp + 1 >= row.caption.size()) continue;
+    if (lower(static_cast<unsigned char>(row.caption[amp + 1])) == lower(ch)) return row.key;
+  }
+  return std::nullopt;
+}
+
 }  // namespace tivorum

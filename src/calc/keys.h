@@ -128,5 +128,8 @@ char keyDigit(Key key);
 std::optional<Key> keyForTyped(char16_t ch, bool tapeFocused);
 // The key a character of the numeric keypad presses.
 std::optional<Key> keyForKeypad(char16_t ch);
+// The key whose accelerator a character is (the character after "&" in its
+// caption, ignoring case): the first in control order.
+std::optional<Key> keyForAccelerator(char16_t ch);
 
 }  // namespace tivorum

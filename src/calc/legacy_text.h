@@ -10,6 +10,9 @@ namespace tivorum {
 
 bool isValidUtf8(std::string_view text);
 
+// Appends the UTF-8 bytes of one Unicode code point.
+void appendUtf8(std::string& out, char32_t c);
+
 // The text itself when it is valid UTF-8, else each byte read as Windows-1252
 // (the five bytes that code page leaves unassigned become the C1 controls of
 // the same number, as browsers read them).

@@ -393,8 +393,9 @@ void TColorButton::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-    // The click comes with the release; keep the press from reaching a
-    // dialog's default button.
+    // Return acts on its press, once however long it is held, so that its
+    // release cannot click a key it was not pressed on.
+    if (isEnabled() && !event->isAutoRepeat()) click();
     event->accept();
     return;
   }
@@ -416,7 +417,6 @@ void TColorButton::keyReleaseEvent(QKeyEvent* event) {
     return;
   }
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (state_ != StateDisabled && isEnabled()) click();
     event->accept();
     return;
   }

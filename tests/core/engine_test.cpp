@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/paste_number.h"
-
 using namespace tivorum;
 
 namespace {
@@ -496,49 +494,54 @@ TEST(EngineKeys, EveryKeySequenceLeavesANumberOrError) {
   }
 }
 
-// A pasted number goes in as if typed; anything else is refused whole.
-TEST(EngineKeys, PastedTextIsTypedWhenItIsANumber) {
+// A number entered by value (a paste) is one operand, like a recalled one:
+// it replaces the entry, shows in the general format whatever the result
+// format, goes on the tape before the next operator, and never picks a
+// memory location.
+TEST(EngineKeys, AnOperandEnteredByValue) {
   const struct {
     const char* before;
-    const char* text;
+    Real value;
     const char* after;
     const char* display;
     Lines tape;
-    std::optional<std::string> fault;
   } cases[] = {
-      {"", "2.5", "", "2.5", {}, std::nullopt},
-      {"", "  42\n", "", "42", {}, std::nullopt},
-      {"", "2,5", "", "2.5", {}, std::nullopt},
-      {"", "+7", "", "7", {}, std::nullopt},
-      {"", "-3", "", "-3", {"= -3"}, std::nullopt},
-      {"", "1.5e3", "", "1.5E+3", {}, std::nullopt},
-      {"", "2E-2", "=", "0.02", {"2E-2", "= 0.02"}, std::nullopt},
-      {"", "5e", "", "5", {}, std::nullopt},
-      {"1 +", "2", "=", "3", {"1", "+", "2", "= 3"}, std::nullopt},
-      {"12", "3", "", "123", {}, std::nullopt},
-      {"7", "abc", "", "7", {}, "'abc' is not a valid floating point value"},
-      {"7", "1.2.3", "", "7", {}, "'1.2.3' is not a valid floating point value"},
-      {"7", "1 234", "", "7", {}, "'1 234' is not a valid floating point value"},
-      {"", " \n", "", "0", {}, "'' is not a valid floating point value"},
+      {"", 2.5L, "", "2.5", {}},
+      {"12", 3, "", "3", {}},    // replaces the entry being typed
+      {"12", 3, "4", "34", {}},  // digits typed next extend the number shown
+      {"1 +", 2, "=", "3", {"1", "+", "2", "= 3"}},
+      {"", 1000, "x 2 =", "2000", {"1000", "x", "2", "= 2000"}},
+      {"Fin", 1000, "=", "1000", {"1000", "= 1000"}},  // as a typed 1000
+      {"Fin 1 +", 1e3L, "=", "        1001.00", {"1", "+", "1000", "=         1001.00"}},
+      {"", -1000, "", "-1000", {}},  // no sign-change line
+      {"", 1e99L, "", "1E99", {}},
+      {"5 E+", 7, "=", "7", {"7", "= 7"}},  // ends an exponent being typed
+      {"Sto", 42, "", "42", {}},            // the paste picks no memory location
+      {"Sto", 42, "4", "424", {}},
+      {"Rec", 42, "", "42", {}},
+      {"Sto +", 42, "1", "421", {}},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.before) + " [" + std::to_string(static_cast<double>(c.value)) +
+                 "] " + c.after);
     Keypad pad;
     pad.press(c.before);
-    const std::optional<std::string> fault = pasteNumber(pad.engine, c.text);
+    pad.engine.enterOperand(c.value);
     pad.press(c.after);
-    EXPECT_EQ(pad.engine.display(), c.display) << c.text;
-    EXPECT_EQ(pad.tape.lines, c.tape) << c.text;
-    EXPECT_EQ(fault, c.fault) << c.text;
+    EXPECT_EQ(pad.engine.display(), c.display);
+    EXPECT_EQ(pad.tape.lines, c.tape);
+    EXPECT_FALSE(pad.engine.StorePending || pad.engine.RecallPending);
+    for (int i = 0; i < CalcEngine::kMemoryCount; ++i) EXPECT_EQ(pad.engine.MemoryLoc[i], "0");
   }
 }
 
-TEST(EngineKeys, PasteTypesTheLocaleDecimalCharacter) {
-  TapeLines tape;
-  FakeHost host;
-  CalcEngine engine(tape, host);
-  engine.startUp(',');
-  EXPECT_EQ(pasteNumber(engine, "1.25"), std::nullopt);
-  EXPECT_EQ(engine.display(), "1,25");
+TEST(EngineKeys, AnOperandIsIgnoredWhileInError) {
+  Keypad pad;
+  pad.press("9 / 0 =");
+  pad.engine.enterOperand(5);
+  EXPECT_EQ(pad.engine.display(), "ERROR");
+  pad.press("+ 1 =");
+  EXPECT_EQ(pad.engine.display(), "ERROR");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -485,11 +486,18 @@ TEST(ColorButton, KeyboardInput) {
   QTest::keyRelease(&b, Qt::Key_Space);
   EXPECT_EQ(b.buttonState(), 0);
   EXPECT_EQ(spy.count(), 1);
+  // Return and Enter click on their press, once however long they are held;
+  // a release clicks nothing, also one whose press went elsewhere.
   QTest::keyPress(&b, Qt::Key_Return);
-  EXPECT_EQ(spy.count(), 1);  // Enter clicks on release
+  EXPECT_EQ(spy.count(), 2);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+  QApplication::sendEvent(&b, &held);
+  EXPECT_EQ(spy.count(), 2);
   QTest::keyRelease(&b, Qt::Key_Return);
   EXPECT_EQ(spy.count(), 2);
   QTest::keyClick(&b, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(spy.count(), 3);
+  QTest::keyRelease(&b, Qt::Key_Space);  // pressed elsewhere
   EXPECT_EQ(spy.count(), 3);
   QTest::keyClick(&b, Qt::Key_A);
   EXPECT_EQ(spy.count(), 3);

@@ -1,5 +1,7 @@
 #include "runner.h"
 
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -29,6 +31,7 @@
 
 #include "app/calculator_form.h"
 #include "app/help_form.h"
+#include "calc/input_router.h"
 #include "controls/accessibility.h"
 #include "controls/color_button.h"
 #include "controls/numeric_edit.h"
@@ -68,60 +71,68 @@ int tabIndex(const QTabWidget* notebook, const QString& caption) {
   return -1;
 }
 
+namespace ks = keysym;
+
+// Keys as X11 reports them: Qt's key and text, the modifiers and the keysym,
+// so that the keypad reaches the program as it does on a desktop.
 struct SpecialKey {
   const char* name;
   Qt::Key key;
   const char* text;
-  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+  Qt::KeyboardModifiers modifiers;
+  quint32 keysym;
 };
 
+constexpr Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+
 constexpr SpecialKey kSpecialKeys[] = {
-    {"Enter", Qt::Key_Return, "\r"},
-    {"Tab", Qt::Key_Tab, "\t"},
-    {"Backspace", Qt::Key_Backspace, "\b"},
-    {"Delete", Qt::Key_Delete, "\x7f"},
-    {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Space", Qt::Key_Space, " "},
-    {"Shift", Qt::Key_Shift, ""},
-    {"Left", Qt::Key_Left, ""},
-    {"Right", Qt::Key_Right, ""},
-    {"Home", Qt::Key_Home, ""},
-    {"End", Qt::Key_End, ""},
-    {"KP0", Qt::Key_0, "0", Qt::KeypadModifier},
-    {"KP1", Qt::Key_1, "1", Qt::KeypadModifier},
-    {"KP2", Qt::Key_2, "2", Qt::KeypadModifier},
-    {"KP3", Qt::Key_3, "3", Qt::KeypadModifier},
-    {"KP4", Qt::Key_4, "4", Qt::KeypadModifier},
-    {"KP5", Qt::Key_5, "5", Qt::KeypadModifier},
-    {"KP6", Qt::Key_6, "6", Qt::KeypadModifier},
-    {"KP7", Qt::Key_7, "7", Qt::KeypadModifier},
-    {"KP8", Qt::Key_8, "8", Qt::KeypadModifier},
-    {"KP9", Qt::Key_9, "9", Qt::KeypadModifier},
-    {"KP+", Qt::Key_Plus, "+", Qt::KeypadModifier},
-    {"KP-", Qt::Key_Minus, "-", Qt::KeypadModifier},
-    {"KP*", Qt::Key_Asterisk, "*", Qt::KeypadModifier},
-    {"KP/", Qt::Key_Slash, "/", Qt::KeypadModifier},
-    {"KP.", Qt::Key_Period, ".", Qt::KeypadModifier},
-    {"KP,", Qt::Key_Comma, ",", Qt::KeypadModifier},
-    {"KPEnter", Qt::Key_Enter, "\r", Qt::KeypadModifier},
+    {"Enter", Qt::Key_Return, "\r", kNone, 0xff0d},
+    {"Tab", Qt::Key_Tab, "\t", kNone, 0xff09},
+    {"Backspace", Qt::Key_Backspace, "\b", kNone, 0xff08},
+    {"Delete", Qt::Key_Delete, "\x7f", kNone, 0xffff},
+    {"Escape", Qt::Key_Escape, "\x1b", kNone, 0xff1b},
+    {"Space", Qt::Key_Space, " ", kNone, 0x20},
+    {"Shift", Qt::Key_Shift, "", Qt::ShiftModifier, 0xffe1},
+    {"Left", Qt::Key_Left, "", kNone, 0xff51},
+    {"Right", Qt::Key_Right, "", kNone, 0xff53},
+    {"Home", Qt::Key_Home, "", kNone, 0xff50},
+    {"End", Qt::Key_End, "", kNone, 0xff57},
+    {"KP0", Qt::Key_0, "0", kPad, ks::kKeypad0},
+    {"KP1", Qt::Key_1, "1", kPad, ks::kKeypad0 + 1},
+    {"KP2", Qt::Key_2, "2", kPad, ks::kKeypad0 + 2},
+    {"KP3", Qt::Key_3, "3", kPad, ks::kKeypad0 + 3},
+    {"KP4", Qt::Key_4, "4", kPad, ks::kKeypad0 + 4},
+    {"KP5", Qt::Key_5, "5", kPad, ks::kKeypad0 + 5},
+    {"KP6", Qt::Key_6, "6", kPad, ks::kKeypad0 + 6},
+    {"KP7", Qt::Key_7, "7", kPad, ks::kKeypad0 + 7},
+    {"KP8", Qt::Key_8, "8", kPad, ks::kKeypad0 + 8},
+    {"KP9", Qt::Key_9, "9", kPad, ks::kKeypad0 + 9},
+    {"KP+", Qt::Key_Plus, "+", kPad, ks::kKeypadAdd},
+    {"KP-", Qt::Key_Minus, "-", kPad, ks::kKeypadSubtract},
+    {"KP*", Qt::Key_Asterisk, "*", kPad, ks::kKeypadMultiply},
+    {"KP/", Qt::Key_Slash, "/", kPad, ks::kKeypadDivide},
+    {"KP.", Qt::Key_Period, ".", kPad, ks::kKeypadDecimal},
+    {"KP,", Qt::Key_Comma, ",", kPad, ks::kKeypadSeparator},
+    {"KPEnter", Qt::Key_Enter, "\r", kPad, ks::kKeypadEnter},
     // The keypad with NumLock off
-    {"KPIns", Qt::Key_Insert, "", Qt::KeypadModifier},
-    {"KPEnd", Qt::Key_End, "", Qt::KeypadModifier},
-    {"KPDown", Qt::Key_Down, "", Qt::KeypadModifier},
-    {"KPPgDn", Qt::Key_PageDown, "", Qt::KeypadModifier},
-    {"KPLeft", Qt::Key_Left, "", Qt::KeypadModifier},
-    {"KPBegin", Qt::Key_Clear, "", Qt::KeypadModifier},
-    {"KPRight", Qt::Key_Right, "", Qt::KeypadModifier},
-    {"KPHome", Qt::Key_Home, "", Qt::KeypadModifier},
-    {"KPUp", Qt::Key_Up, "", Qt::KeypadModifier},
-    {"KPPgUp", Qt::Key_PageUp, "", Qt::KeypadModifier},
-    {"KPDel", Qt::Key_Delete, "", Qt::KeypadModifier},
-    {"F1", Qt::Key_F1, "", Qt::NoModifier},
-    {"Copy", Qt::Key_Copy, "", Qt::NoModifier},
-    {"Ctrl+C", Qt::Key_C, "\x03", Qt::ControlModifier},
-    {"Ctrl+V", Qt::Key_V, "\x16", Qt::ControlModifier},
-    {"Ctrl+Q", Qt::Key_Q, "\x11", Qt::ControlModifier},
-    {"Shift+Insert", Qt::Key_Insert, "", Qt::ShiftModifier},
+    {"KPIns", Qt::Key_Insert, "", kPad, ks::kKeypadInsert},
+    {"KPEnd", Qt::Key_End, "", kPad, ks::kKeypadEnd},
+    {"KPDown", Qt::Key_Down, "", kPad, ks::kKeypadDown},
+    {"KPPgDn", Qt::Key_PageDown, "", kPad, ks::kKeypadPageDown},
+    {"KPLeft", Qt::Key_Left, "", kPad, ks::kKeypadLeft},
+    {"KPBegin", Qt::Key_Clear, "", kPad, ks::kKeypadBegin},
+    {"KPRight", Qt::Key_Right, "", kPad, ks::kKeypadRight},
+    {"KPHome", Qt::Key_Home, "", kPad, ks::kKeypadHome},
+    {"KPUp", Qt::Key_Up, "", kPad, ks::kKeypadUp},
+    {"KPPgUp", Qt::Key_PageUp, "", kPad, ks::kKeypadPageUp},
+    {"KPDel", Qt::Key_Delete, "", kPad, ks::kKeypadDelete},
+    {"F1", Qt::Key_F1, "", kNone, 0xffbe},
+    {"Copy", Qt::Key_Copy, "", kNone, 0x1008ff57},
+    {"Ctrl+C", Qt::Key_C, "\x03", Qt::ControlModifier, 'c'},
+    {"Ctrl+V", Qt::Key_V, "\x16", Qt::ControlModifier, 'v'},
+    {"Ctrl+Q", Qt::Key_Q, "\x11", Qt::ControlModifier, 'q'},
+    {"Shift+Insert", Qt::Key_Insert, "", Qt::ShiftModifier, 0xff63},
 };
 
 // The key a character is typed with.
@@ -130,6 +141,12 @@ int keyForChar(QChar c) {
   if (c >= 'A' && c <= 'Z') return Qt::Key_A + (c.unicode() - 'A');
   if (c == ' ') return Qt::Key_Space;
   return c.toUpper().unicode();  // Qt's codes for the other printable keys
+}
+
+// X11's keysym of a character: Latin-1 as it is, the rest of Unicode above
+// 0x1000000.
+quint32 keysymOf(QChar c) {
+  return c.unicode() < 0x100 ? c.unicode() : 0x1000000u + c.unicode();
 }
 
 }  // namespace
@@ -335,6 +352,8 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
          r.pressPrint(PrintTarget::Printer);
        }},
       {"close", false, [](ScriptRunner& r, const CommandLine&) { r.closeTop(); }},
+      {"copy", false,
+       [](ScriptRunner&, const CommandLine& l) { QGuiApplication::clipboard()->setText(l.rest); }},
       {"accessible", false,
        [](ScriptRunner& r, const CommandLine& l) {
          const QString name = r.name(l);
@@ -429,38 +448,46 @@ void ScriptRunner::click(QWidget* control) {
   QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, inWindow));
 }
 
-void ScriptRunner::typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+void ScriptRunner::typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers,
+                           quint32 keysym) {
   QWidget* window = inputWindow();
   if (!window->isActiveWindow()) QApplication::setActiveWindow(window);
   auto receiver = [window] {
     QWidget* focus = window->focusWidget();
     return focus ? focus : window;
   };
-  QTest::sendKeyEvent(QTest::Press, receiver(), static_cast<Qt::Key>(key), text, modifiers);
-  // The release goes where the focus is now, as a real key's would.
-  QTest::sendKeyEvent(QTest::Release, receiver(), static_cast<Qt::Key>(key), text, modifiers);
+  // As QTest sends keys, but with the keysym a desktop gives. The release
+  // goes where the focus is now, as a real key's would.
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QWidget* to = receiver();
+    if (type == QEvent::KeyPress && qt_sendShortcutOverrideEvent(to, 0, key, modifiers, text))
+      continue;
+    QKeyEvent event(type, key, modifiers, 0, keysym, 0, text);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::sendEvent(to, &event);
+  }
 }
 
 void ScriptRunner::typeText(const QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text.at(i);
     if (c != '{') {
-      typeKey(keyForChar(c), QString(c));
+      typeKey(keyForChar(c), QString(c), Qt::NoModifier, keysymOf(c));
       continue;
     }
     const qsizetype close = text.indexOf('}', i + 1);
     if (close < 0) fail("key: a { without its }");
     const QString name = text.mid(i + 1, close - i - 1);
     if (name == "{") {
-      typeKey(Qt::Key_BraceLeft, "{");
+      typeKey(Qt::Key_BraceLeft, "{", Qt::NoModifier, '{');
     } else {
       const SpecialKey* special = nullptr;
       for (const SpecialKey& k : kSpecialKeys) {
         if (name == QLatin1String(k.name)) special = &k;
       }
       if (!special) fail("key: unknown key {" + name.toStdString() + "}");
-      typeKey(special->key, QString::fromLatin1(special->text),
-              special->key == Qt::Key_Shift ? Qt::ShiftModifier : special->modifiers);
+      typeKey(special->key, QString::fromLatin1(special->text), special->modifiers,
+              special->keysym);
     }
     i = close;
   }
@@ -549,7 +576,7 @@ void ScriptRunner::spin(QWidget* control, const QString& number) {
   spinBox->selectAll();
   typeText(number);
   // Leaving the field, as the Tab key would.
-  typeKey(Qt::Key_Tab, "\t");
+  typeKey(Qt::Key_Tab, "\t", Qt::NoModifier, 0xff09);
 }
 
 void ScriptRunner::printValue(const QString& name, QWidget* control) {

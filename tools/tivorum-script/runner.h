@@ -72,7 +72,7 @@ class ScriptRunner : public QObject, public Dialogs {
 
   void click(QWidget* control);
   void typeText(const QString& text);
-  void typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void typeKey(int key, const QString& text, Qt::KeyboardModifiers modifiers, quint32 keysym);
   void setText(QWidget* control, const QString& text);
   void choose(QWidget* control, const QString& item);
   // The focus a mouse press gives a control that takes focus by clicks.
