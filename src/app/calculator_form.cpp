@@ -472,7 +472,7 @@ void Tcalculator1::perform(const Action& action, QWidget* window) {
       const PastedNumber pasted =
           readPastedNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                                static_cast<size_t>(text.size())),
-                           engine_->DecimalChar);
+                           engine_->DecimalChar());
       if (pasted.value)
         engine_->enterOperand(*pasted.value);
       else

@@ -1,5 +1,7 @@
 #include "calc/input_router.h"
 
+#include <utility>
+
 namespace tivorum {
 
 namespace {
@@ -12,79 +14,50 @@ bool inMainWindow(Focus focus) {
 
 // With NumLock off the keypad sends navigation keys; they still mean the
 // digit printed on them.
+struct Place {
+  KeyName name;
+  std::uint32_t keysym;
+  char16_t character;
+};
+
+constexpr Place kPlaces[] = {
+    {KeyName::Insert, keysym::kKeypadInsert, '0'},
+    {KeyName::End, keysym::kKeypadEnd, '1'},
+    {KeyName::Down, keysym::kKeypadDown, '2'},
+    {KeyName::PageDown, keysym::kKeypadPageDown, '3'},
+    {KeyName::Left, keysym::kKeypadLeft, '4'},
+    {KeyName::Begin, keysym::kKeypadBegin, '5'},
+    {KeyName::Right, keysym::kKeypadRight, '6'},
+    {KeyName::Home, keysym::kKeypadHome, '7'},
+    {KeyName::Up, keysym::kKeypadUp, '8'},
+    {KeyName::PageUp, keysym::kKeypadPageUp, '9'},
+    {KeyName::Delete, keysym::kKeypadDelete, '.'},
+    {KeyName::Enter, keysym::kKeypadEnter, '\r'},
+};
+
 char16_t byPlace(KeyName name) {
-  switch (name) {
-    case KeyName::Insert:
-      return '0';
-    case KeyName::End:
-      return '1';
-    case KeyName::Down:
-      return '2';
-    case KeyName::PageDown:
-      return '3';
-    case KeyName::Left:
-      return '4';
-    case KeyName::Begin:
-      return '5';
-    case KeyName::Right:
-      return '6';
-    case KeyName::Home:
-      return '7';
-    case KeyName::Up:
-      return '8';
-    case KeyName::PageUp:
-      return '9';
-    case KeyName::Delete:
-      return '.';
-    case KeyName::Enter:
-      return '\r';
-    default:
-      return 0;
+  for (const Place& p : kPlaces) {
+    if (p.name == name) return p.character;
   }
+  return 0;
 }
 
+// The keypad's character for its keysym; 0 for KP_Space, KP_Tab, KP_F1 to
+// KP_F4 and KP_Equal, which act as the main keyboard's keys.
 char16_t keysymCharacter(std::uint32_t k) {
   using namespace keysym;
   if (k >= kKeypad0 && k <= kKeypad0 + 9) return static_cast<char16_t>('0' + (k - kKeypad0));
-  switch (k) {
-    case kKeypadEnter:
-      return '\r';
-    case kKeypadMultiply:
-      return '*';
-    case kKeypadAdd:
-      return '+';
-    case kKeypadSubtract:
-      return '-';
-    case kKeypadDivide:
-      return '/';
-    case kKeypadDecimal:
-    case kKeypadSeparator:  // the decimal key of a comma layout
-      return '.';
-    case kKeypadInsert:
-      return byPlace(KeyName::Insert);
-    case kKeypadEnd:
-      return byPlace(KeyName::End);
-    case kKeypadDown:
-      return byPlace(KeyName::Down);
-    case kKeypadPageDown:
-      return byPlace(KeyName::PageDown);
-    case kKeypadLeft:
-      return byPlace(KeyName::Left);
-    case kKeypadBegin:
-      return byPlace(KeyName::Begin);
-    case kKeypadRight:
-      return byPlace(KeyName::Right);
-    case kKeypadHome:
-      return byPlace(KeyName::Home);
-    case kKeypadUp:
-      return byPlace(KeyName::Up);
-    case kKeypadPageUp:
-      return byPlace(KeyName::PageUp);
-    case kKeypadDelete:
-      return byPlace(KeyName::Delete);
-    default:
-      return 0;  // KP_Space, KP_Tab, KP_F1..KP_F4, KP_Equal: as on the main keyboard
+  constexpr std::pair<std::uint32_t, char16_t> kOperators[] = {
+      {kKeypadMultiply, '*'}, {kKeypadAdd, '+'},     {kKeypadSubtract, '-'},
+      {kKeypadDivide, '/'},   {kKeypadDecimal, '.'}, {kKeypadSeparator, '.'},  // a comma layout's
+  };
+  for (const auto& [sym, c] : kOperators) {
+    if (sym == k) return c;
   }
+  for (const Place& p : kPlaces) {
+    if (p.keysym == k) return p.character;
+  }
+  return 0;
 }
 
 // Keys of the whole keyboard that other programs have taught users.

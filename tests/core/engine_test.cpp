@@ -519,6 +519,7 @@ TEST(EngineKeys, AnOperandEnteredByValue) {
       {"Sto", 42, "", "42", {}},            // the paste picks no memory location
       {"Sto", 42, "4", "424", {}},
       {"Rec", 42, "", "42", {}},
+      {"Rec", 42, "5", "425", {}},  // the digit recalls nothing
       {"Sto +", 42, "1", "421", {}},
   };
   for (const auto& c : cases) {
@@ -530,8 +531,8 @@ TEST(EngineKeys, AnOperandEnteredByValue) {
     pad.press(c.after);
     EXPECT_EQ(pad.engine.display(), c.display);
     EXPECT_EQ(pad.tape.lines, c.tape);
-    EXPECT_FALSE(pad.engine.StorePending || pad.engine.RecallPending);
-    for (int i = 0; i < CalcEngine::kMemoryCount; ++i) EXPECT_EQ(pad.engine.MemoryLoc[i], "0");
+    EXPECT_FALSE(pad.engine.StorePending());
+    for (int i = 0; i < CalcEngine::kMemoryCount; ++i) EXPECT_EQ(pad.engine.MemoryLoc(i), "0");
   }
 }
 
