@@ -1,39 +1,7 @@
 # Shared by the desktop case scripts (sourced): start the real program, find
 # its window, type into it and close it as a user would, and check results.
 # Needs DISPLAY and BIN, as tests/desktop/run exports them.
-set -uo pipefail
-
-failures=0
-scratch=$(mktemp -d)
-chmod 755 "$scratch"
-started=()
-
-finish() {
-  local pid
-  for pid in "${started[@]}"; do
-    kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
-  done
-  rm -rf "$scratch"
-}
-trap finish EXIT
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-# Ends the case: non-zero when any check failed.
-done_case() {
-  exit $((failures > 0))
-}
-
-# A portable copy of the program in folder $1: the executable and its help
-# file side by side, as in the build folder.
-portable_copy() {
-  mkdir -p "$1"
-  cp "$BIN/tivorum" "$BIN/CALC.ELP" "$1/"
-  chmod 755 "$1" "$1/tivorum"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../lib/case.bash"
 
 # start COMMAND...: runs it in the background from the scratch folder; sets
 # PID and WID, the main window once the window manager has framed it.
@@ -42,17 +10,16 @@ start() {
   PID=$!
   started+=("$PID")
   WID=
-  local i
-  for i in $(seq 150); do
-    WID=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Tivorum$' 2>/dev/null | head -n1)
-    if [ -n "$WID" ] && xprop -id "$WID" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
-      return 0
-    fi
-    sleep 0.1
-  done
+  poll 15 framed && return 0
   fail "no framed main window for: $*"
   cat "$scratch/program.log"
   return 1
+}
+
+# Sets WID to the main window of PID once the window manager has framed it.
+framed() {
+  WID=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Tivorum$' 2>/dev/null | head -n1)
+  [ -n "$WID" ] && xprop -id "$WID" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
 }
 
 # The client area of window $1 on the screen: x,y,w,h.
@@ -78,20 +45,6 @@ type_into() {
   xdotool type --delay 30 "$2"
 }
 
-# Waits up to $2 seconds (default 10) for process $1 to end; its exit status.
-wait_exit() {
-  local i
-  for i in $(seq $((${2:-10} * 10))); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$1" 2>/dev/null; then
-    fail "process $1 still running"
-    return 1
-  fi
-  wait "$1"
-}
-
 # Closes window $1 of process $2 through the window manager (Alt+F4, as its
 # close box does) and waits for the program to end.
 close_window() {
@@ -100,23 +53,70 @@ close_window() {
   wait_exit "$2" || fail "closing did not end the program"
 }
 
-# The value of key $3 in section $2 of INI file $1 (first match, any case).
-ini_value() {
-  awk -v s="$2" -v k="$3" '
-    { sub(/\r$/, "") }
-    /^\[/ { inside = tolower($0) == tolower("[" s "]"); next }
-    inside && index($0, "=") {
-      key = substr($0, 1, index($0, "=") - 1); gsub(/^[ \t]+|[ \t]+$/, "", key)
-      if (tolower(key) == tolower(k)) { v = substr($0, index($0, "=") + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
-    }' "$1" 2>/dev/null
+# The driver the shared input cases (tests/lib/*_case.bash) use; the Wayland
+# run has the same functions.
+
+# A portable copy of the program in folder $1 for the cases' program.
+user_copy() {
+  portable_copy "$1"
 }
 
-# Waits up to 5 seconds for key $3 of section $2 in file $1 to read $4.
-wait_value() {
-  local i
-  for i in $(seq 50); do
-    [ "$(ini_value "$1" "$2" "$3")" = "$4" ] && return 0
-    sleep 0.1
-  done
-  return 1
+# start_in DIR LOCALE: runs the portable copy in DIR under LOCALE; sets PID
+# and WID once its main window has the focus.
+start_in() {
+  start env LANG="$2" LC_ALL="$2" "$1/tivorum" || return 1
+  timeout 5 xdotool windowactivate --sync "$WID" 2>/dev/null || xdotool windowfocus --sync "$WID"
+}
+
+# Types one sequence of key names (keysyms, and chords such as ctrl+v) into
+# the focused window.
+press() {
+  xdotool key --clearmodifiers --delay 40 "$@"
+}
+
+# numlock on|off: sets the keyboard's NumLock.
+numlock() {
+  local now
+  now=$(xset q | sed -n 's/.*Num Lock: *\(o[nf]*\).*/\1/p')
+  [ "$now" = "$1" ] || xdotool key Num_Lock
+}
+
+# Puts standard input on the clipboard, as text.
+to_clipboard() {
+  xclip -selection clipboard
+}
+
+clear_clipboard() {
+  printf '' | xclip -selection clipboard
+}
+
+clipboard() {
+  xclip -o -selection clipboard 2>/dev/null
+}
+
+# The first window of the program PID whose title matches the pattern $1.
+window_titled() {
+  xdotool search --all --onlyvisible --pid "$PID" --name "$1" 2>/dev/null | head -n1 | grep .
+}
+
+activate() {
+  local window
+  window=$(window_titled "$1") || return 1
+  timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+}
+
+# Waits up to $2 seconds (default 10) for a window of the program PID whose
+# title matches the pattern $1 and gives it the focus.
+focus_window() {
+  poll "${2:-10}" activate "$1"
+}
+
+# Whether the program PID shows no window titled as the pattern $1.
+no_window() {
+  ! window_titled "$1" >/dev/null
+}
+
+# Closes the main window as its close box does and waits for the end.
+end_program() {
+  close_window "$WID" "$PID"
 }

@@ -20,17 +20,10 @@ chmod 0444 "$ini"
 start "${as_user[@]}" env HOME="$home" XDG_CONFIG_HOME="$home/.config" \
   XDG_RUNTIME_DIR="$home/run" "$dir/tivorum" || done_case
 type_into "$WID" 4s1
-box=
-for _ in $(seq 50); do
-  box=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Tivoru$' 2>/dev/null | head -n1)
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-if [ -z "$box" ]; then
-  fail "no box after a store into a read-only CUSTOM.INI"
-else
-  timeout 5 xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
+if focus_window '^Tivoru$' 5; then
   xdotool key Return
+else
+  fail "no box after a store into a read-only CUSTOM.INI"
 fi
 # A second store and the close must not show the box again (the program
 # would then not end).
