@@ -16,11 +16,20 @@
 
 using namespace tivorum;
 
+namespace {
+
+bool placeIsOurs() {
+  return placesWindows(QGuiApplication::platformName().toStdString());
+}
+
+}  // namespace
+
 void Tcalculator1::restorePlace() {
   placeWindow(loadSettings(paths_.settingsFolder));
 }
 
 void Tcalculator1::placeWindow(const Settings& stored) {
+  if (!placeIsOurs()) return;
   std::vector<ScreenArea> screens;
   for (const QScreen* screen : QGuiApplication::screens()) {
     const QRect g = screen->geometry();
@@ -61,8 +70,9 @@ Settings Tcalculator1::currentSettings(bool withPlace) const {
   s.tapeShown = TapeShown;
   s.placeFormat = engine_->placesCaption() == "Sci" ? std::string(kGeneralFormat)
                                                     : std::string(kFinancialFormat);
-  s.top = withPlace ? pos().y() : saved_.top;
-  s.left = withPlace ? pos().x() : saved_.left;
+  const bool place = withPlace && placeIsOurs();
+  s.top = place ? pos().y() : saved_.top;
+  s.left = place ? pos().x() : saved_.left;
   return s;
 }
 

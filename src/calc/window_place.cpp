@@ -54,4 +54,8 @@ WindowPlace placeOnScreens(WindowPlace saved, int width, std::span<const ScreenA
   return best;
 }
 
+bool placesWindows(std::string_view platform) {
+  return !platform.starts_with("wayland");
+}
+
 }  // namespace tivorum

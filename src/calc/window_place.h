@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace tivorum {
 
@@ -30,5 +31,10 @@ inline constexpr int kTitleHeight = 20;
 // which the title bar shows, the whole width too where the screen is wide
 // enough (the screen that held it may be unplugged). No screens: unchanged.
 WindowPlace placeOnScreens(WindowPlace saved, int width, std::span<const ScreenArea> screens);
+
+// Whether the window system Qt names `platform` tells and takes a window's
+// place. Wayland compositors do neither (a window reads as placed at 0, 0),
+// so there the saved place is kept as it was and the window is not moved.
+bool placesWindows(std::string_view platform);
 
 }  // namespace tivorum

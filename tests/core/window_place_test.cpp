@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 using namespace tivorum;
@@ -48,6 +49,15 @@ TEST(WindowPlace, AWindowWiderThanTheScreenStartsAtItsLeftEdge) {
   const std::vector<ScreenArea> small = {{0, 0, 300, 200}};
   EXPECT_EQ(placeOnScreens({900, 50}, kWidth, small), (WindowPlace{0, 50}));
   EXPECT_EQ(placeOnScreens({-100, 50}, kWidth, small), (WindowPlace{-100, 50}));
+}
+
+TEST(WindowPlace, EveryWaylandPlatformLeavesThePlaceAlone) {
+  const std::pair<const char*, bool> cases[] = {
+      {"xcb", true},          {"offscreen", true},     {"windows", true}, {"wayland", false},
+      {"wayland-egl", false}, {"wayland-brcm", false}, {"eglfs", true},
+  };
+  for (const auto& [platform, places] : cases)
+    EXPECT_EQ(placesWindows(platform), places) << platform;
 }
 
 TEST(WindowPlace, NoScreensLeavesThePlace) {
