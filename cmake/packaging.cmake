@@ -47,5 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tivorum.org/)
 # Liberation Sans, and Qt loads its window-system plugins at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+# Wayland sessions (GNOME, KDE Plasma) run it natively with Qt's plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

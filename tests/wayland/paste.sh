@@ -1,0 +1,3 @@
+# A paste on Wayland, in a "." and a "," locale.
+. "$(dirname "$0")/common.bash"
+. "$(dirname "$0")/../lib/paste_case.bash"
