@@ -51,10 +51,11 @@ has_text() {
   [ -n "$(clipboard)" ]
 }
 
-# The tape's lines, through its Copy key and the clipboard.
+# tape [KEY...]: the keys typed, the tape's lines, through its Copy key and
+# the clipboard.
 tape() {
   clear_clipboard
-  press y
+  press "$@" y
   if poll 5 has_text; then
     clipboard
     echo
