@@ -8,7 +8,7 @@ head -c 10000000 /dev/zero | tr '\0' 7 >"$big"
 
 for lang in "${big_paste_locales[@]:-${case_locales[@]}}"; do
   dir=$scratch/big-$lang
-  seeded_copy "$dir" 1
+  seeded_copy "$dir"
   start_in "$dir" "$lang" || continue
   to_clipboard <"$big"
   press ctrl+v

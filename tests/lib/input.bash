@@ -27,17 +27,15 @@ localized() {
   fi
 }
 
-# seeded_copy DIR N...: a portable copy in DIR whose memory locations N
-# hold "none", so that a store into one shows at once.
+# seeded_copy DIR: a portable copy in DIR whose ten memory locations hold
+# "none", so that a store into one shows at once.
 seeded_copy() {
-  local dir=$1 n
-  shift
-  mkdir -p "$dir"
+  mkdir -p "$1"
   {
     printf '[Calculator Memory]\r\n'
-    for n in "$@"; do printf 'Memory Loc. %s=none\r\n' "$n"; done
-  } >"$dir/CUSTOM.INI"
-  user_copy "$dir"
+    printf 'Memory Loc. %s=none\r\n' 0 1 2 3 4 5 6 7 8 9
+  } >"$1/CUSTOM.INI"
+  user_copy "$1"
 }
 
 # stored DIR N: memory location N in DIR/CUSTOM.INI once a store has

@@ -19,12 +19,7 @@ rows=(
 
 for lang in "${case_locales[@]}"; do
   dir=$scratch/keypad-$lang
-  locations=()
-  for row in "${rows[@]}"; do
-    IFS='|' read -r _ _ n _ <<<"$row"
-    locations+=("$n")
-  done
-  seeded_copy "$dir" "${locations[@]}"
+  seeded_copy "$dir"
   start_in "$dir" "$lang" || continue
   for state in on off; do
     sequence=()

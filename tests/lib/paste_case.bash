@@ -20,12 +20,7 @@ untouched=4
 
 for lang in "${case_locales[@]}"; do
   dir=$scratch/paste-$lang
-  locations=("$untouched")
-  for row in "${rows[@]}"; do
-    IFS='|' read -r _ _ _ n <<<"$row"
-    locations+=("$n")
-  done
-  seeded_copy "$dir" "${locations[@]}"
+  seeded_copy "$dir"
   start_in "$dir" "$lang" || continue
   for row in "${rows[@]}"; do
     IFS='|' read -r before text want n <<<"$row"
