@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -13,6 +16,9 @@
 #include <memory>
 
 #include "calc/number.h"
+#include "calc/tape_csv.h"
+#include "calc/tape_document.h"
+#include "controls/qt_text.h"
 #include "controls/tape_print.h"
 
 namespace tivorum {
@@ -101,6 +107,25 @@ class TapePrintDialog : public QPrintDialog {
   QString textFile_;
 };
 
+struct FileDialogShape {
+  FileQuestion question;
+  const char* caption;
+  const char* filter;
+};
+
+constexpr FileDialogShape kFileDialogs[] = {
+    {FileQuestion::OpenTape, "Open Tape", "Tivorum tapes (*.tape);;All files (*)"},
+    {FileQuestion::SaveTape, "Save Tape As", "Tivorum tapes (*.tape);;All files (*)"},
+    {FileQuestion::ExportCsv, "Export as CSV", "CSV files (*.csv);;All files (*)"},
+};
+
+const FileDialogShape& shapeOf(FileQuestion question) {
+  for (const FileDialogShape& shape : kFileDialogs) {
+    if (shape.question == question) return shape;
+  }
+  return kFileDialogs[0];
+}
+
 class QtDialogs : public Dialogs {
  public:
   void message(QWidget* parent, const QString& caption, const QString& text,
@@ -118,6 +143,36 @@ class QtDialogs : public Dialogs {
 
   void showHelp(QDialog& helpWindow) override { helpWindow.exec(); }
   void showAbout(QDialog& aboutBox) override { aboutBox.exec(); }
+
+  void popUp(QMenu& menu, const QPoint& at) override { menu.exec(at); }
+
+  QString askFile(QWidget* parent, FileQuestion question) override {
+    const FileDialogShape& shape = shapeOf(question);
+    // The user's home folder at first, then the folder last used.
+    if (fileFolder_.isEmpty()) fileFolder_ = QDir::homePath();
+    QFileDialog dialog(ownerOr(parent), QString::fromUtf8(shape.caption), fileFolder_,
+                       QString::fromUtf8(shape.filter));
+    const bool opening = question == FileQuestion::OpenTape;
+    dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!opening) dialog.setDefaultSuffix(defaultExtension(question).mid(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    fileFolder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles().constFirst();
+  }
+
+  std::optional<QString> askText(QWidget* parent, const QString& caption, const QString& label,
+                                 const QString& text, int maxLength) override {
+    QInputDialog dialog(ownerOr(parent));
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(text);
+    // Its line edit exists once the input mode is set.
+    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+  }
 
   PrintAnswer askPrint(QWidget* parent, bool hasSelection) override {
     // Made on first use: setting up a printer asks the print system for its
@@ -153,6 +208,7 @@ class QtDialogs : public Dialogs {
 
  private:
   std::unique_ptr<QPrinter> printer_;
+  QString fileFolder_;
 };
 
 QtDialogs& qtDialogs() {
@@ -164,6 +220,29 @@ Dialogs* installed = nullptr;
 QString title = QStringLiteral("Tivoru");
 
 }  // namespace
+
+QString defaultExtension(FileQuestion question) {
+  switch (question) {
+    case FileQuestion::SaveTape:
+      return qstr(kTapeDocumentExtension);
+    case FileQuestion::ExportCsv:
+      return qstr(kCsvExtension);
+    case FileQuestion::OpenTape:
+      break;
+  }
+  return {};
+}
+
+void Dialogs::popUp(QMenu&, const QPoint&) {}
+
+QString Dialogs::askFile(QWidget*, FileQuestion) {
+  return {};
+}
+
+std::optional<QString> Dialogs::askText(QWidget*, const QString&, const QString&, const QString&,
+                                        int) {
+  return std::nullopt;
+}
 
 Dialogs& dialogs() {
   return installed ? *installed : qtDialogs();

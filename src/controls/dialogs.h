@@ -7,14 +7,19 @@
 //   if (tivorum::dialogs().confirm(this, "Confirm", "Continue?")) ...
 //   try { ... } catch (const std::exception& e) { tivorum::reportError(this, e); }
 //   tivorum::runReportingErrors(this, [&] { ... });
+//
+// Context menus, file dialogs and text input dialogs go through it too.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <exception>
+#include <optional>
 #include <string_view>
 #include <utility>
 
 class QDialog;
+class QMenu;
 class QPrinter;
 class QWidget;
 
@@ -36,6 +41,13 @@ struct PrintAnswer {
   QPrinter* printer = nullptr;
 };
 
+// What a file dialog is for: its caption, the files it offers and the
+// extension a name typed without one gets.
+enum class FileQuestion { OpenTape, SaveTape, ExportCsv };
+
+// The extension a name typed without one gets ("" for opening).
+QString defaultExtension(FileQuestion question);
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -54,6 +66,18 @@ class Dialogs {
   // is one; the output file to CALCULAT.TXT in the working folder. The
   // print-to-file choice and file are remembered from one call to the next.
   virtual PrintAnswer askPrint(QWidget* parent, bool hasSelection) = 0;
+
+  // A replacement that does not answer the three below cancels them.
+
+  // Shows a context menu at `at` (global) and runs the item chosen, if any.
+  virtual void popUp(QMenu& menu, const QPoint& at);
+  // A file dialog: the absolute path of the file chosen (with the default
+  // extension added to a name typed without one), or "" when cancelled.
+  virtual QString askFile(QWidget* parent, FileQuestion question);
+  // A dialog asking for one line of text of at most `maxLength` characters,
+  // starting from `text`; nothing when cancelled.
+  virtual std::optional<QString> askText(QWidget* parent, const QString& caption,
+                                         const QString& label, const QString& text, int maxLength);
 };
 
 // The implementation in force: the real Qt boxes unless one was installed.

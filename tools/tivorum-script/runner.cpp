@@ -30,30 +30,15 @@
 #include <iostream>
 
 #include "app/calculator_form.h"
-#include "app/help_form.h"
 #include "calc/input_router.h"
 #include "controls/accessibility.h"
 #include "controls/color_button.h"
 #include "controls/numeric_edit.h"
 #include "controls/tape_pane.h"
+#include "runner_output.h"
 
 namespace tivorum {
 namespace {
-
-void out(const QString& line) {
-  const QByteArray bytes = line.toUtf8();
-  std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
-}
-
-// Line breaks inside a box's text are printed as \r.
-QString oneLine(QString text) {
-  text.replace("\r\n", "\\r");
-  text.replace('\n', "\\r");
-  text.replace('\r', "\\r");
-  return text;
-}
 
 QString buttonCaption(const QString& text) {
   return shownCaption(text);
@@ -325,14 +310,12 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
          const QFileInfo info(QDir(r.folder_).filePath(file));
          out(info.isFile() ? QString("%1=%2").arg(file).arg(info.size()) : "no file " + file);
        }},
-      {"answer", false,
+      {"answer", false, [](ScriptRunner& r, const CommandLine& l) { r.answer(l); }},
+      {"menu", false,
        [](ScriptRunner& r, const CommandLine& l) {
-         if (l.argument == "yes")
-           r.answerYes_ = true;
-         else if (l.argument == "no")
-           r.answerYes_ = false;
-         else
-           r.fail("answer takes yes or no");
+         const qsizetype sep = l.argument.indexOf(' ');
+         if (sep < 0) r.fail("menu needs a control name and an item");
+         r.openMenu(r.find(l.argument.left(sep)), l.argument.mid(sep + 1));
        }},
       // printtofile [NAME]: the user typed another output file, relative to DIR.
       {"printtofile", false,
@@ -647,47 +630,6 @@ void ScriptRunner::printFile(const QString& name) {
     std::fputc('\n', stdout);
   }
   std::fflush(stdout);
-}
-
-// ---- Boxes --------------------------------------------------------------------------
-
-void ScriptRunner::message(QWidget*, const QString& caption, const QString& text, BoxIcon) {
-  out("box " + caption + ": " + oneLine(text));
-}
-
-bool ScriptRunner::confirm(QWidget*, const QString& caption, const QString& text) {
-  out("box " + caption + ": " + oneLine(text));
-  const bool yes = answerYes_;
-  answerYes_ = true;
-  return yes;
-}
-
-void ScriptRunner::showHelp(QDialog& helpWindow) {
-  const QStringList lines = static_cast<THelpForm&>(helpWindow).lines();
-  out("help " + (lines.isEmpty() ? QString() : lines.first()));
-  for (qsizetype i = 1; i < lines.size(); ++i) {
-    if (!lines[i].isEmpty()) out("help |" + lines[i]);
-  }
-}
-
-void ScriptRunner::showAbout(QDialog&) {
-  out("about");
-}
-
-PrintAnswer ScriptRunner::askPrint(QWidget*, bool hasSelection) {
-  PrintAnswer answer;
-  // Without printtofile or printto nobody chooses: the dialog is cancelled.
-  if (printTarget_ == PrintTarget::None) return answer;
-  answer.accepted = true;
-  // The range as the program presets it.
-  answer.selectionOnly = hasSelection;
-  if (printTarget_ == PrintTarget::File) {
-    answer.toFile = true;
-    answer.fileName = printFile_;
-  } else {
-    answer.printer = printer_.get();
-  }
-  return answer;
 }
 
 }  // namespace tivorum

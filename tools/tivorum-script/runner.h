@@ -8,6 +8,7 @@
 #include <functional>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ class ScriptRunner : public QObject, public Dialogs {
   void showHelp(QDialog& form) override;
   void showAbout(QDialog& box) override;
   PrintAnswer askPrint(QWidget* parent, bool hasSelection) override;
+  void popUp(QMenu& menu, const QPoint& at) override;
+  QString askFile(QWidget* parent, FileQuestion question) override;
+  std::optional<QString> askText(QWidget* parent, const QString& caption, const QString& label,
+                                 const QString& text, int maxLength) override;
 
   // Ends the run with status 2 and one line on standard error.
   [[noreturn]] void fail(const std::string& why);
@@ -84,6 +89,9 @@ class ScriptRunner : public QObject, public Dialogs {
   void printLines(const QString& text);
   void closeTop();
   void pressPrint(PrintTarget target);
+  void answer(const CommandLine& line);
+  // A right click on the control, its context menu answered with `item`.
+  void openMenu(QWidget* control, const QString& item);
 
   std::istream& input_;
   Tcalculator1& calculator_;
@@ -96,6 +104,13 @@ class ScriptRunner : public QObject, public Dialogs {
   PrintTarget printTarget_ = PrintTarget::None;
   QString printFile_;                  // printtofile: the output file's path
   std::unique_ptr<QPrinter> printer_;  // printto: the chosen printer
+  // The answers the next file and text dialogs get; without one they are
+  // cancelled.
+  std::optional<QString> fileAnswer_;
+  std::optional<QString> textAnswer_;
+  // The item the context menu being opened by a menu command is answered with.
+  std::optional<QString> menuItem_;
+  bool menuShown_ = false;
   // For each command still running (a modal window can hold one up), how
   // many modal windows were open when it began.
   std::vector<int> running_;
