@@ -143,11 +143,8 @@ void Tcalculator1::buildWindow() {
   KeypadPanel = keypad.panel;
   keys_ = keypad.keys;
   for (size_t i = 0; i < keys_.size(); ++i) {
-    auto onClick = [this, key = static_cast<Key>(i)] { keyClicked(key); };
-    if (auto* colour = qobject_cast<TColorButton*>(keys_[i]))
-      connect(colour, &TColorButton::clicked, this, onClick);
-    else
-      connect(static_cast<QAbstractButton*>(keys_[i]), &QAbstractButton::clicked, this, onClick);
+    connect(keys_[i], &QAbstractButton::clicked, this,
+            [this, key = static_cast<Key>(i)] { keyClicked(key); });
   }
 
   TempMemo = new QPlainTextEdit(this);
@@ -169,7 +166,7 @@ void Tcalculator1::buildTape() {
   Tape->setPalette(paper);
 }
 
-QWidget* Tcalculator1::keyWidget(Key key) const {
+QAbstractButton* Tcalculator1::keyWidget(Key key) const {
   return keys_[static_cast<size_t>(key)];
 }
 
@@ -178,11 +175,7 @@ TColorButton* Tcalculator1::key(Key key) const {
 }
 
 void Tcalculator1::pressKey(Key key) {
-  QWidget* w = keyWidget(key);
-  if (auto* colour = qobject_cast<TColorButton*>(w))
-    colour->click();
-  else if (auto* button = qobject_cast<QAbstractButton*>(w))
-    button->click();
+  keyWidget(key)->click();
 }
 
 std::string Tcalculator1::helpTopic(Key key) const {
@@ -244,7 +237,6 @@ void Tcalculator1::refresh() {
     QString c = QString::fromStdString(caption);
     if (key->caption() == c) return;
     key->setCaption(c);
-    key->setAccessibleName(c);
   };
   show(key(Key::DegRad), engine_->degRadCaption());
   show(key(Key::TrigType), engine_->trigTypeCaption());

@@ -27,6 +27,7 @@
 #include "calc/window_place.h"
 #include "controls/module_host.h"
 
+class QAbstractButton;
 class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
@@ -96,7 +97,7 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
 
   // The keys, by the key table; key() is null for a key that is not a
   // colour button (the Help, About and tape keys).
-  QWidget* keyWidget(tivorum::Key key) const;
+  QAbstractButton* keyWidget(tivorum::Key key) const;
   TColorButton* key(tivorum::Key key) const;
   // Presses a key as if clicked, so that help mode and the focus rules apply.
   void pressKey(tivorum::Key key);
@@ -158,7 +159,7 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   void focusEquals();
 
   tivorum::AppPaths paths_;
-  std::array<QWidget*, tivorum::kKeyCount> keys_{};
+  std::array<QAbstractButton*, tivorum::kKeyCount> keys_{};
   std::unique_ptr<tivorum::CalcEngine> engine_;
   std::unique_ptr<tivorum::Tape> moduleTape_;
   tivorum::CurrencyFactors currencyFactors_{};

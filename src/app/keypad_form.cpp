@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/about_form.h"
+#include "controls/accessibility.h"
 #include "controls/color_button.h"
 
 namespace tivorum {
@@ -248,10 +249,10 @@ QString captionOf(const KeyRow& row) {
   return QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
 }
 
-QWidget* makeKey(QWidget* parent, const KeyRow& row, const KeyPlace& at) {
+QAbstractButton* makeKey(QWidget* parent, const KeyRow& row, const KeyPlace& at) {
   const QString caption = captionOf(row);
   const QString hint = QString::fromUtf8(row.hint.data(), static_cast<qsizetype>(row.hint.size()));
-  QWidget* made = nullptr;
+  QAbstractButton* made = nullptr;
   if (row.kind == KeyKind::Help || row.kind == KeyKind::About) {
     // Flat buttons with a picture, on the window's teal.
     auto* flat = new SpeedButton(parent, caption,
@@ -276,7 +277,7 @@ QWidget* makeKey(QWidget* parent, const KeyRow& row, const KeyPlace& at) {
   made->setAccessibleName(
       caption.isEmpty()
           ? QString::fromUtf8(row.spoken.data(), static_cast<qsizetype>(row.spoken.size()))
-          : shownCaption(caption));
+          : spokenCaption(caption));
   made->setGeometry(at.place);
   if (at.textSize > 0) made->setFont(arial(at.textSize, at.bold));
   if (!hint.isEmpty()) made->setToolTip(hint);

@@ -9,6 +9,7 @@
 
 #include "calc/keys.h"
 
+class QAbstractButton;
 class QWidget;
 
 namespace tivorum {
@@ -16,7 +17,7 @@ namespace tivorum {
 QFont arial(int pixelSize, bool bold);
 
 struct Keypad {
-  std::array<QWidget*, kKeyCount> keys{};
+  std::array<QAbstractButton*, kKeyCount> keys{};
   QWidget* panel = nullptr;  // the grey panel holding the keypad
 };
 

@@ -29,15 +29,11 @@ void AcceleratorStyle::drawItemText(QPainter* painter, const QRect& rect, int fl
       Qt::Alignment(flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)),
       QSize(fm.horizontalAdvance(shown), fm.height()), rect);
   int baseline = drawn.top() + fm.ascent();
-  QRect line = acceleratorUnderline(fm, shown, amp, drawn.left(), baseline);
   // Below a descender the line may not fit under a centred caption with a
   // row to spare above the frame: the caption moves up as far as it needs,
   // within its own top margin.
-  const int overflow = std::min(line.bottom() - (rect.bottom() - 1), drawn.top() - rect.top() + 2);
-  if (overflow > 0) {
-    baseline -= overflow;
-    line.translate(0, -overflow);
-  }
+  const QRect line = fittedUnderline(fm, shown, amp, drawn.left(), baseline, rect.bottom() - 1,
+                                     drawn.top() - rect.top() + 2);
   painter->save();
   if (textRole != QPalette::NoRole)
     painter->setPen(QPen(palette.brush(textRole), painter->pen().widthF()));

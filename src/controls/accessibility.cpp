@@ -20,7 +20,7 @@
 #include <QTextEdit>
 
 #include "calc/keys.h"
-#include "controls/color_button.h"
+#include "controls/color_button.h"  // shownCaption
 #include "controls/qt_text.h"
 
 namespace tivorum {
@@ -151,45 +151,12 @@ class Plain : public QAccessibleWidget {
   }
 };
 
-// The keypad's colour keys: push buttons named by their current caption
-// (a mode key's caption changes), pressed by assistive technology as by a
-// click.
-class KeyButton : public QAccessibleWidget {
- public:
-  explicit KeyButton(TColorButton* key) : QAccessibleWidget(key, QAccessible::Button) {}
-
-  QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
-    const QString name = spokenCaption(key()->caption());
-    return name.isEmpty() ? joinLines(key()->accessibleName()) : name;
-  }
-  QAccessible::State state() const override {
-    QAccessible::State s = QAccessibleWidget::state();
-    s.pressed = key()->buttonState() == TColorButton::StatePressed;
-    return s;
-  }
-  QStringList actionNames() const override {
-    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-  }
-  void doAction(const QString& action) override {
-    if (action == pressAction()) {
-      if (key()->isEnabled()) key()->click();
-      return;
-    }
-    QAccessibleWidget::doAction(action);
-  }
-
- private:
-  TColorButton* key() const { return static_cast<TColorButton*>(widget()); }
-};
-
 QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   // Decided once, for the most derived class; Qt's own interfaces serve the
   // standard controls and the inner parts of Qt's widgets.
   if (className != QLatin1String(object->metaObject()->className())) return nullptr;
   auto* w = static_cast<QWidget*>(object);
-  if (auto* key = qobject_cast<TColorButton*>(w)) return new KeyButton(key);
   const QLatin1String qtClass = qtClassOf(object);
   // A scroll area's viewport and bar holders belong to it.
   const bool inner = object->objectName().startsWith(QLatin1String("qt_"));
@@ -292,7 +259,7 @@ void installAccessibility() {
 void describeControls(QWidget* window) {
   QList<QWidget*> controls = window->findChildren<QWidget*>();
   for (QWidget* w : controls) {
-    if (w->window() != window || qobject_cast<TColorButton*>(w)) continue;
+    if (w->window() != window) continue;
     if (w->toolTip().contains(QLatin1Char('\n')) && w->accessibleDescription().isEmpty())
       w->setAccessibleDescription(joinLines(w->toolTip()));
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {

@@ -1,15 +1,10 @@
 #include "controls/color_button.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QKeySequence>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QShortcutEvent>
 #include <algorithm>
 
 #include "controls/accessibility.h"
@@ -43,12 +38,6 @@ QString shownCaption(const QString& caption) {
   return shown;
 }
 
-QChar acceleratorChar(const QString& caption) {
-  const qsizetype amp = caption.indexOf(QLatin1Char('&'));
-  if (amp < 0 || amp + 1 >= caption.size()) return QChar();
-  return caption.at(amp + 1);
-}
-
 QRect acceleratorUnderline(const QFontMetrics& fm, const QString& shown, qsizetype index, int left,
                            int baseline) {
   const int from = left + fm.horizontalAdvance(shown.left(index));
@@ -60,63 +49,33 @@ QRect acceleratorUnderline(const QFontMetrics& fm, const QString& shown, qsizety
   return QRect(from, top, to - from, thickness);
 }
 
-namespace {
-
-bool sameLetter(QChar a, QChar b) {
-  return a.toUpper() == b.toUpper();
-}
-
-bool offerTo(QWidget* parent, QWidget* window, QChar ch) {
-  for (QObject* child : parent->children()) {
-    auto* w = qobject_cast<QWidget*>(child);
-    if (!w || w->isWindow()) continue;
-    if (auto* key = qobject_cast<TColorButton*>(w)) {
-      if (key->dialogChar(ch)) return true;
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-      const QChar accel = acceleratorChar(button->text());
-      if (!accel.isNull() && sameLetter(accel, ch) && button->isEnabled() &&
-          button->isVisibleTo(window)) {
-        button->click();
-        return true;
-      }
-    }
-    if (offerTo(w, window, ch)) return true;
+QRect fittedUnderline(const QFontMetrics& fm, const QString& shown, qsizetype index, int left,
+                      int& baseline, int lastRow, int room) {
+  QRect line = acceleratorUnderline(fm, shown, index, left, baseline);
+  const int overflow = std::min(line.bottom() - lastRow, room);
+  if (overflow > 0) {
+    baseline -= overflow;
+    line.translate(0, -overflow);
   }
-  return false;
-}
-
-}  // namespace
-
-bool dispatchDialogChar(QWidget* window, QChar ch) {
-  if (!window || ch.isNull()) return false;
-  return offerTo(window, window, ch);
+  return line;
 }
 
 }  // namespace tivorum
 
 using namespace tivorum;
 
-TColorButton::TColorButton(QWidget* parent) : QWidget(parent) {
-  init();
-}
-
-TColorButton::TColorButton(const QString& caption, QWidget* parent) : QWidget(parent) {
-  init();
-  setCaption(caption);
-}
-
-TColorButton::~TColorButton() = default;
-
-void TColorButton::init() {
-  // A key is a push button to screen readers in any window that has one.
-  installAccessibility();
-  setFocusPolicy(Qt::StrongFocus);
+TColorButton::TColorButton(QWidget* parent) : QAbstractButton(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(75, 25);
   color_ = QApplication::palette().color(QPalette::Active, QPalette::Button);
   fontColor_ = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
-  state_ = isEnabled() ? StateUp : StateDisabled;
 }
+
+TColorButton::TColorButton(const QString& caption, QWidget* parent) : TColorButton(parent) {
+  setCaption(caption);
+}
+
+TColorButton::~TColorButton() = default;
 
 void TColorButton::setAlignment(TAlignment a) {
   alignment_ = a;
@@ -177,10 +136,8 @@ void TColorButton::setButtonStyle(TButtonStyles s) {
 }
 
 void TColorButton::setCaption(const QString& caption) {
-  caption_ = caption;
-  setAccessibleName(shownCaption(caption));
-  updateShortcut();
-  update();
+  setText(caption);
+  setAccessibleName(spokenCaption(caption));
 }
 
 void TColorButton::setFontColor(const QColor& c) {
@@ -188,19 +145,9 @@ void TColorButton::setFontColor(const QColor& c) {
   update();
 }
 
-bool TColorButton::isAccelerator(QChar ch) const {
-  const QChar accel = acceleratorChar(caption_);
-  return !accel.isNull() && !ch.isNull() && sameLetter(accel, ch);
-}
-
-bool TColorButton::dialogChar(QChar ch) {
-  if (!isEnabled() || !isAccelerator(ch)) return false;
-  click();
-  return true;
-}
-
-void TColorButton::click() {
-  emit clicked();
+int TColorButton::buttonState() const {
+  if (!isEnabled()) return StateDisabled;
+  return isDown() ? StatePressed : StateUp;
 }
 
 QSize TColorButton::sizeHint() const {
@@ -210,13 +157,6 @@ QSize TColorButton::sizeHint() const {
 void TColorButton::applyAutoSize() {
   if (style_.contains(bsAutoSize) && hasPicture())
     resize(pictureSize_.width() + 2 * bevelSize_, pictureSize_.height() + 2 * bevelSize_);
-}
-
-void TColorButton::updateShortcut() {
-  if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-  shortcutId_ = 0;
-  const QKeySequence alt = QKeySequence::mnemonic(caption_);
-  if (!alt.isEmpty()) shortcutId_ = grabShortcut(alt);
 }
 
 namespace {
@@ -271,11 +211,6 @@ bool isBottom(TAlignment a) {
 }  // namespace
 
 void TColorButton::paintEvent(QPaintEvent*) {
-  if (!isEnabled())
-    state_ = StateDisabled;
-  else if (state_ == StateDisabled)
-    state_ = StateUp;
-
   // Auto-sizing happens when the picture, bevel or style changes, never
   // while painting.
   const int w = width(), h = height();
@@ -288,12 +223,12 @@ void TColorButton::paintEvent(QPaintEvent*) {
   const QColor dark = darkShade(color_);
   QRect inner(0, 0, w, h);
   if (bevelStyle_ != bbNone) {
-    const bool swap = (state_ == StatePressed) != (bevelStyle_ == bbLowered);
+    const bool swap = (buttonState() == StatePressed) != (bevelStyle_ == bbLowered);
     drawFrame(p, w, h, swap ? dark : light, swap ? light : dark, bevelSize_);
     inner.adjust(bevelSize_, bevelSize_, -bevelSize_, -bevelSize_);
   }
 
-  if (hasFocus_ && style_.contains(bsShowFocus) && isEnabled()) {
+  if (hasFocus() && style_.contains(bsShowFocus) && isEnabled()) {
     // Exclusive right and bottom edges, as the inner rectangle's.
     const int l = inner.left() + spacing_ - 1, t = inner.top() + spacing_ - 1;
     const int r = inner.left() + inner.width() - spacing_ + 1;
@@ -322,8 +257,9 @@ void TColorButton::paintEvent(QPaintEvent*) {
       p.drawPixmap(target, picture_.pixmap(target.size(), devicePixelRatioF()));
   }
 
-  if (caption_.isEmpty()) return;
-  const QString shown = shownCaption(caption_);
+  const QString caption = text();
+  if (caption.isEmpty()) return;
+  const QString shown = shownCaption(caption);
   const QFontMetrics fm(font());
   const int tw = fm.horizontalAdvance(shown);
   const int th = fm.height();
@@ -337,137 +273,64 @@ void TColorButton::paintEvent(QPaintEvent*) {
     if (isBottom(alignment_)) return h - d - th + o;
     return (h - 2 * d - th) / 2 + d + o;
   };
+  const int x = leftAt(0), y = topAt(0);
+  int baseline = y + fm.ascent();
+  const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+  const bool underlined = amp >= 0 && amp < shown.size() && style_.contains(bsShowKey);
+  // A line under a descender may not fit inside the frame: then the caption
+  // moves up, into the rows its font leaves free above the letters.
+  const QRect line =
+      underlined ? fittedUnderline(fm, shown, amp, x, baseline, inner.bottom(), y - inner.top() + 2)
+                 : QRect();
+  const int lift = y + fm.ascent() - baseline;
   if (isEnabled()) {
     p.setPen(fontColor_);
   } else {
     p.setPen(light);
-    p.drawText(leftAt(1), topAt(1) + fm.ascent(), shown);
+    p.drawText(leftAt(1), topAt(1) + fm.ascent() - lift, shown);
     p.setPen(dark);
   }
-  const int x = leftAt(0), y = topAt(0);
-  p.drawText(x, y + fm.ascent(), shown);
-
-  const qsizetype amp = caption_.indexOf(QLatin1Char('&'));
-  if (amp >= 0 && amp < shown.size() && style_.contains(bsShowKey))
-    p.fillRect(acceleratorUnderline(fm, shown, amp, x, y + fm.ascent()), fontColor_);
+  p.drawText(x, baseline, shown);
+  if (underlined) p.fillRect(line, fontColor_);
 }
 
-void TColorButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    QWidget::mousePressEvent(event);
-    return;
-  }
-  if (!isEnabled()) return;
-  mouseDown_ = true;
-  state_ = StatePressed;
-  update();
+namespace {
+
+bool isReturn(const QKeyEvent* event) {
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  return plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
 }
 
-void TColorButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    QWidget::mouseReleaseEvent(event);
-    return;
-  }
-  const bool wasDown = mouseDown_;
-  mouseDown_ = false;
-  if (!isEnabled()) return;
-  state_ = StateUp;
-  update();
-  if (wasDown && rect().contains(event->position().toPoint())) click();
+bool isArrow(const QKeyEvent* event) {
+  const int k = event->key();
+  return k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
 }
 
-void TColorButton::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && isEnabled()) emit doubleClicked();
-  // The second press of a double click still presses the key.
-  mousePressEvent(event);
-}
+}  // namespace
 
 void TColorButton::keyPressEvent(QKeyEvent* event) {
-  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-  if (plain && event->key() == Qt::Key_Space) {
-    if (isEnabled() && state_ != StatePressed) {
-      state_ = StatePressed;
-      update();
-    }
-    event->accept();
-    return;
-  }
-  if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+  if (isReturn(event)) {
     // Return acts on its press, once however long it is held, so that its
     // release cannot click a key it was not pressed on.
-    if (isEnabled() && !event->isAutoRepeat()) click();
+    if (!event->isAutoRepeat()) click();
     event->accept();
     return;
   }
-  QWidget::keyPressEvent(event);
+  // The arrows do not move the focus from key to key.
+  if (isArrow(event)) return QWidget::keyPressEvent(event);
+  QAbstractButton::keyPressEvent(event);
 }
 
 void TColorButton::keyReleaseEvent(QKeyEvent* event) {
-  if (event->isAutoRepeat()) {
+  if (isReturn(event)) {
     event->accept();
     return;
   }
-  if (event->key() == Qt::Key_Space) {
-    if (isEnabled() && state_ == StatePressed) {
-      state_ = StateUp;
-      click();
-      update();
-    }
-    event->accept();
-    return;
-  }
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
-    return;
-  }
-  QWidget::keyReleaseEvent(event);
-}
-
-void TColorButton::focusInEvent(QFocusEvent* event) {
-  hasFocus_ = true;
-  update();
-  QWidget::focusInEvent(event);
-}
-
-void TColorButton::focusOutEvent(QFocusEvent* event) {
-  hasFocus_ = false;
-  // A space-bar press that loses the focus half-way does not stay down.
-  if (state_ == StatePressed && !mouseDown_) state_ = StateUp;
-  update();
-  QWidget::focusOutEvent(event);
+  QAbstractButton::keyReleaseEvent(event);
 }
 
 void TColorButton::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // An auto-sized button keeps the size of its picture.
   applyAutoSize();
-}
-
-void TColorButton::changeEvent(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::EnabledChange:
-      state_ = isEnabled() ? StateUp : StateDisabled;
-      update();
-      break;
-    case QEvent::FontChange:
-      update();
-      break;
-    default:
-      break;
-  }
-  QWidget::changeEvent(event);
-}
-
-bool TColorButton::event(QEvent* event) {
-  if (event->type() == QEvent::Shortcut) {
-    auto* se = static_cast<QShortcutEvent*>(event);
-    if (se->shortcutId() == shortcutId_) {
-      if (!se->isAmbiguous())
-        dialogChar(acceleratorChar(caption_));
-      else
-        dispatchDialogChar(window(), acceleratorChar(caption_));
-      return true;
-    }
-  }
-  return QWidget::event(event);
 }

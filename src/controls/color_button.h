@@ -2,13 +2,13 @@
 // colour, bevel, caption placement and picture can be set freely.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <QWidget>
 #include <initializer_list>
 
 class QFontMetrics;
@@ -64,9 +64,6 @@ QColor darkShade(const QColor& face);
 
 // The caption as shown: the first "&" removed.
 QString shownCaption(const QString& caption);
-// The accelerator character of a caption (the one after its first "&"), or a
-// null QChar when it has none.
-QChar acceleratorChar(const QString& caption);
 
 // The accelerator underline under the character at `index` of `shown`, drawn
 // from `left` on the baseline `baseline`: as wide as the character, where the
@@ -75,15 +72,17 @@ QChar acceleratorChar(const QString& caption);
 QRect acceleratorUnderline(const QFontMetrics& fm, const QString& shown, qsizetype index, int left,
                            int baseline);
 
-// Offers a typed character to the keys of `window` in control order (children
-// before later siblings' children, depth first): the first enabled colour
-// button, or enabled and visible standard button, whose accelerator it is
-// clicks, and true is returned. False when no key takes it.
-bool dispatchDialogChar(QWidget* window, QChar ch);
+// The same underline for a caption that has to stay above `lastRow`: below a
+// descender the line may not fit, and then the caption and its line move up
+// as far as they need, by at most `room` rows. `baseline` is moved with them.
+QRect fittedUnderline(const QFontMetrics& fm, const QString& shown, qsizetype index, int left,
+                      int& baseline, int lastRow, int room);
 
 }  // namespace tivorum
 
-class TColorButton : public QWidget {
+// Clicks, focus, the mouse, the space bar and Alt and its accelerator are
+// the push button's own; Return and Enter click on their press.
+class TColorButton : public QAbstractButton {
   Q_OBJECT
   Q_PROPERTY(int Alignment READ alignmentValue WRITE setAlignmentValue)
   Q_PROPERTY(int BevelStyle READ bevelStyleValue WRITE setBevelStyleValue)
@@ -91,7 +90,6 @@ class TColorButton : public QWidget {
   Q_PROPERTY(QColor Color READ color WRITE setColor)
   Q_PROPERTY(int Spacing READ spacing WRITE setSpacing)
   Q_PROPERTY(QString Caption READ caption WRITE setCaption)
-  Q_PROPERTY(QString text READ text)
   Q_PROPERTY(QColor FontColor READ fontColor WRITE setFontColor)
 
  public:
@@ -134,26 +132,17 @@ class TColorButton : public QWidget {
   tivorum::TButtonStyles buttonStyle() const { return style_; }
   void setButtonStyle(tivorum::TButtonStyles s);
 
-  // The caption with its "&" accelerator marker; text() is as shown.
-  QString caption() const { return caption_; }
+  // The caption with its "&" accelerator marker: the button's text. Screen
+  // readers hear it spoken, a symbol by its word.
+  QString caption() const { return text(); }
   void setCaption(const QString& caption);
-  QString text() const { return tivorum::shownCaption(caption_); }
 
   // Colour of the caption and the accelerator underline (the font colour).
   QColor fontColor() const { return fontColor_; }
   void setFontColor(const QColor& c);
 
   // 0 up, 1 pressed, 2 disabled.
-  int buttonState() const { return state_; }
-  // Whether the button shows itself focused.
-  bool focusShown() const { return hasFocus_; }
-
-  // A character the window received: when it is this button's accelerator
-  // (ignoring case) and the button is enabled, the button clicks and true is
-  // returned (the character is used up); otherwise false.
-  bool dialogChar(QChar ch);
-  // Whether `ch` is this button's accelerator, ignoring case.
-  bool isAccelerator(QChar ch) const;
+  int buttonState() const;
 
   QSize sizeHint() const override;
 
@@ -162,31 +151,14 @@ class TColorButton : public QWidget {
   int bevelStyleValue() const { return bevelStyle_; }
   void setBevelStyleValue(int b) { setBevelStyle(static_cast<tivorum::TButtonBevel>(b)); }
 
- public slots:
-  // Fires the click, whatever the state (as the program's own calls do).
-  void click();
-
- signals:
-  void clicked();
-  void doubleClicked();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  bool event(QEvent* event) override;
 
  private:
-  void init();
   void applyAutoSize();
-  void updateShortcut();
 
   tivorum::TAlignment alignment_ = tivorum::alMiddleCenter;
   tivorum::TButtonBevel bevelStyle_ = tivorum::bbRaised;
@@ -196,10 +168,5 @@ class TColorButton : public QWidget {
   QSize pictureSize_;
   int spacing_ = 2;
   tivorum::TButtonStyles style_{tivorum::bsCenter, tivorum::bsShowFocus, tivorum::bsShowKey};
-  QString caption_;
   QColor fontColor_{Qt::black};
-  int state_ = StateUp;
-  bool hasFocus_ = false;
-  bool mouseDown_ = false;  // the left button went down on this key
-  int shortcutId_ = 0;
 };

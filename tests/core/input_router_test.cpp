@@ -143,6 +143,8 @@ TEST(InputRouter, MainKeyboardWithTheFocusOnAKey) {
       {"S is Sto", typed('S'), press(Key::Store)},
       {"i is Pi, before Print", typed('i'), press(Key::Pi)},
       {"q is Sqrt", typed('q'), press(Key::SquareRoot)},
+      {"X is x\u00b2, ignoring case", typed('X'), press(Key::Square)},
+      {"percent", typed('%'), press(Key::Percent)},
       {"bar is |x|", typed('|'), press(Key::Absolute)},
       {"y is the tape's Copy", typed('y'), press(Key::Copy)},
       {"f is n! by the map", typed('f'), type(Key::Factorial)},

@@ -533,3 +533,40 @@ TEST(Calculator, AnUnreadableSettingsFileIsReportedOnceAtStart) {
   s.window->close();
   EXPECT_EQ(s.dialogs.boxes.size(), 1u);
 }
+
+// Every colour key with an accelerator shows it underlined inside its frame,
+// with a clear row between the letter and the line: also under a descender,
+// as in "S&qrt" and "&|x|" on keys 18 pixels high.
+TEST(Calculator, EveryAcceleratorOfTheKeypadIsUnderlined) {
+  Started s("");
+  int checked = 0;
+  for (const KeyRow& keyRow : keyTable()) {
+    TColorButton* key = s.window->key(keyRow.key);
+    const qsizetype amp = key ? key->caption().indexOf('&') : -1;
+    if (amp < 0) continue;
+    SCOPED_TRACE(std::string(keyRow.name));
+    ++checked;
+    const QImage img = key->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QFontMetrics fm(key->font());
+    const int width = fm.horizontalAdvance(shownCaption(key->caption()).mid(amp, 1));
+    const QRgb ink = key->fontColor().rgb();
+    // The lowest row inside the frame with a solid run as wide as the letter.
+    int row = -1, from = 0, to = 0;
+    for (int y = img.height() - 1 - key->bevelSize(); y >= key->bevelSize() && row < 0; --y) {
+      for (int x = 0; x < img.width(); ++x) {
+        int end = x;
+        while (end < img.width() && img.pixel(end, y) == ink) ++end;
+        if (end - x >= width - 1 && end - x <= width + 1) {
+          row = y;
+          from = x;
+          to = end;
+          break;
+        }
+        x = end;
+      }
+    }
+    ASSERT_GE(row, 0) << "no underline";
+    for (int x = from; x < to; ++x) EXPECT_NE(img.pixel(x, row - 1), ink) << "joins the letter";
+  }
+  EXPECT_EQ(checked, 18);
+}

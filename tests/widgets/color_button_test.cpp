@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,6 +14,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+
+#include "controls/accessibility.h"
 
 using namespace tivorum;
 
@@ -90,30 +90,23 @@ class ResizeWatch : public QObject {
   QSize* seen_;
 };
 
-void giveFocus(TColorButton& b) {
-  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(&b, &in);
-}
-
 }  // namespace
 
-TEST(ColorButton, Defaults) {
+// What a fresh button draws: a raised frame two pixels wide around a face in
+// the system's button colour.
+TEST(ColorButton, ANewButtonIsARaisedFaceInTheSystemsButtonColour) {
   TColorButton b;
-  EXPECT_EQ(b.alignment(), alMiddleCenter);
-  EXPECT_EQ(b.bevelStyle(), bbRaised);
-  EXPECT_EQ(b.bevelSize(), 2);
-  EXPECT_EQ(b.color(), QApplication::palette().color(QPalette::Active, QPalette::Button));
-  EXPECT_FALSE(b.hasPicture());
-  EXPECT_EQ(b.spacing(), 2);
-  EXPECT_EQ(b.buttonStyle(), (TButtonStyles{bsCenter, bsShowFocus, bsShowKey}));
-  EXPECT_FALSE(b.buttonStyle().contains(bsAutoSize));
-  EXPECT_FALSE(b.buttonStyle().contains(bsStretch));
-  EXPECT_EQ(b.size(), QSize(75, 25));
-  EXPECT_TRUE(b.isEnabled());
-  EXPECT_EQ(b.focusPolicy(), Qt::StrongFocus);
-  EXPECT_EQ(b.buttonState(), 0);
-  EXPECT_FALSE(b.focusShown());
-  EXPECT_TRUE(b.caption().isEmpty());
+  const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+  const QImage img = render(b);
+  const int w = img.width(), h = img.height();
+  for (int ring : {0, 1}) {
+    EXPECT_EQ(pixel(img, ring, h / 2), lightShade(face)) << ring;
+    EXPECT_EQ(pixel(img, w / 2, ring), lightShade(face)) << ring;
+    EXPECT_EQ(pixel(img, w - 1 - ring, h / 2), darkShade(face)) << ring;
+    EXPECT_EQ(pixel(img, w / 2, h - 1 - ring), darkShade(face)) << ring;
+  }
+  EXPECT_EQ(pixel(img, 2, h / 2), face);
+  EXPECT_EQ(b.buttonState(), TColorButton::StateUp);
 }
 
 TEST(ColorButton, SizesAreHeldToTheirMinimum) {
@@ -147,23 +140,27 @@ TEST(ColorButton, ShadesOfTheFace) {
   }
 }
 
-TEST(ColorButton, CaptionAndAccelerator) {
+TEST(ColorButton, CaptionShownAndSpoken) {
   struct Case {
     const char* caption;
     const char* shown;
-    QChar accel;
+    const char* spoken;
   };
   const Case cases[] = {
-      {"&Sto", "Sto", QChar('S')}, {"Pr&int", "Print", QChar('i')},
-      {"1&/x", "1/x", QChar('/')}, {"Tape", "Tape", QChar()},
-      {"E&", "E", QChar()},        {"a&b&c", "ab&c", QChar('b')},
+      {"&Sto", "Sto", "Sto"},
+      {"Pr&int", "Print", "Print"},
+      {"1&/x", "1/x", "reciprocal"},
+      {"Tape", "Tape", "Tape"},
+      {"E&", "E", "E"},
+      {"a&b&c", "ab&c", "ab&c"},
+      {"X", "X", "multiply"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(shownCaption(c.caption), QString(c.shown)) << c.caption;
-    EXPECT_EQ(acceleratorChar(c.caption), c.accel) << c.caption;
     TColorButton b(c.caption);
-    EXPECT_EQ(b.text(), QString(c.shown));
-    EXPECT_EQ(b.accessibleName(), QString(c.shown));
+    EXPECT_EQ(b.caption(), QString(c.caption));
+    EXPECT_EQ(accessibleFacts(&b).name, QString(c.spoken)) << c.caption;
+    EXPECT_EQ(accessibleFacts(&b).role, "button") << c.caption;
   }
 }
 
@@ -237,14 +234,15 @@ TEST(ColorButton, FocusRectangleFollowsBevelAndSpacing) {
       {2, 2, {bsShowFocus}, false, false},
   };
   for (const Case& c : cases) {
-    TColorButton b;
+    Shown s;
+    TColorButton& b = *s.button;
     b.setColor(face);
     b.setBevelSize(c.bevel);
     b.setSpacing(c.spacing);
     b.setButtonStyle(c.style);
+    b.setFocus();
+    ASSERT_TRUE(b.hasFocus());
     b.setEnabled(c.enabled);
-    giveFocus(b);
-    ASSERT_TRUE(b.focusShown());
     const QImage img = render(b);
     // Top-left corner of the dotted rectangle and its neighbours.
     const int at = c.bevel + c.spacing - 1;
@@ -262,13 +260,16 @@ TEST(ColorButton, FocusRectangleFollowsBevelAndSpacing) {
   }
 }
 
-TEST(ColorButton, FocusInAndOutFlipTheFlag) {
-  TColorButton b;
-  giveFocus(b);
-  EXPECT_TRUE(b.focusShown());
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(&b, &out);
-  EXPECT_FALSE(b.focusShown());
+TEST(ColorButton, TheFocusRectangleGoesWithTheFocus) {
+  Shown s;
+  auto* other = new TColorButton(s.window.get());
+  other->move(10, 50);
+  other->show();
+  s.button->setColor(Qt::black);  // dots in white
+  s.button->setFocus();
+  EXPECT_EQ(pixel(render(*s.button), 3, 3), QColor(Qt::white));
+  other->setFocus();
+  EXPECT_EQ(pixel(render(*s.button), 3, 3), QColor(Qt::black));
 }
 
 TEST(ColorButton, PicturePlacement) {
@@ -520,27 +521,6 @@ TEST(ColorButton, DisabledIgnoresMouseAndSpace) {
   EXPECT_EQ(b.buttonState(), 0);
 }
 
-TEST(ColorButton, DialogCharMatchesTheAcceleratorIgnoringCase) {
-  struct Case {
-    const char* caption;
-    QChar typed;
-    bool enabled, taken;
-  };
-  const Case cases[] = {
-      {"&Sto", QChar('s'), true, true},  {"&Sto", QChar('S'), true, true},
-      {"&Sto", QChar('t'), true, false}, {"&Sto", QChar('s'), false, false},
-      {"Sto", QChar('s'), true, false},  {"&x\u00b2", QChar('X'), true, true},
-      {"&%", QChar('%'), true, true},    {"&%", QChar('5'), true, false},
-  };
-  for (const Case& c : cases) {
-    TColorButton b(c.caption);
-    b.setEnabled(c.enabled);
-    QSignalSpy spy(&b, &TColorButton::clicked);
-    EXPECT_EQ(b.dialogChar(c.typed), c.taken) << c.caption << " " << c.typed.toLatin1();
-    EXPECT_EQ(spy.count(), c.taken ? 1 : 0) << c.caption;
-  }
-}
-
 TEST(ColorButton, AltLetterClicks) {
   QWidget window;
   auto* sto = new TColorButton("&Sto", &window);
@@ -553,26 +533,11 @@ TEST(ColorButton, AltLetterClicks) {
   QSignalSpy stoSpy(sto, &TColorButton::clicked);
   QSignalSpy recSpy(rec, &TColorButton::clicked);
   QTest::keyClick(rec, Qt::Key_S, Qt::AltModifier);
-  EXPECT_EQ(stoSpy.count(), 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return stoSpy.count() == 1; }));  // as a push button clicks
   EXPECT_EQ(recSpy.count(), 0);
   sto->setEnabled(false);
+  rec->setFocus();
   QTest::keyClick(rec, Qt::Key_S, Qt::AltModifier);
+  QTest::qWait(300);
   EXPECT_EQ(stoSpy.count(), 1);
-}
-
-TEST(ColorButton, FirstKeyInControlOrderTakesTheCharacter) {
-  QWidget window;
-  auto* panel = new QWidget(&window);
-  auto* pi = new TColorButton("P&i", panel);
-  auto* print = new QPushButton("Pr&int", &window);
-  window.show();
-  QSignalSpy piSpy(pi, &TColorButton::clicked);
-  QSignalSpy printSpy(print, &QPushButton::clicked);
-  EXPECT_TRUE(dispatchDialogChar(&window, QChar('I')));
-  EXPECT_EQ(piSpy.count(), 1);
-  EXPECT_EQ(printSpy.count(), 0);
-  pi->setEnabled(false);
-  EXPECT_TRUE(dispatchDialogChar(&window, QChar('i')));
-  EXPECT_EQ(printSpy.count(), 1);
-  EXPECT_FALSE(dispatchDialogChar(&window, QChar('q')));
 }

@@ -580,8 +580,6 @@ void ScriptRunner::printValue(const QString& name, QWidget* control) {
     value = static_cast<QAbstractButton*>(control)->isChecked() ? "1" : "0";
   } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
     value = buttonCaption(button->text());
-  } else if (auto* key = qobject_cast<TColorButton*>(control)) {
-    value = key->text();
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
     value = oneLine(plain->toPlainText());
   } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
