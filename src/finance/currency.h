@@ -16,13 +16,6 @@
 
 namespace tivorum {
 
-// The drop-down's names in table order. They match the settings keys
-// (kCurrencyKeys) except at 3, where the list says "Frank" and the key "Franc".
-inline constexpr std::array<std::string_view, kCurrencyCount> kCurrencyNames = {
-    "Belgian Franc", "British Pound",  "Canadian $",     "French Frank", "German Mark",
-    "Italian Lire",  "Israeli Shekel", "Japanese Yen",   "Mexican Peso", "Nigerian Naira",
-    "Saudi Riyal",   "Swiss Franc",    "United States $"};
-
 // Opening and Solve: a factor that is not above 0 becomes 1, so no conversion
 // works with one.
 void makeFactorsPositive(CurrencyFactors& factors);

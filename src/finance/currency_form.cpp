@@ -19,65 +19,28 @@
 using namespace tivorum;
 using namespace tivorum::currency_window;
 
-namespace {
-
-// The three amount and factor fields line up on the right.
-constexpr int kFieldLeft = 280;
-constexpr int kFieldWidth = 135;
-constexpr int kListLeft = 132;
-constexpr int kListWidth = 140;
-
-}  // namespace
-
 TCurrencyForm::TCurrencyForm(ModuleHost& host)
-    : ModuleForm(host, "TCurrencyForm", kCaption, kClientWidth, kClientHeight),
+    : ModuleForm(host, kWindow),
+      CurrencyGroup(radioGroup(kGroup.name)),
+      CurFromDropDown(control<QComboBox>(kCurrencyBox.name)),
+      CurFromEnter(control<NumericEdit>(kFrom.name)),
+      CurFactor(control<NumericEdit>(kFactor.name)),
+      CurToEnter(control<NumericEdit>(kTo.name)),
+      SaveButton(control<QPushButton>(kSaveButton.name)),
+      SolveButton(control<QPushButton>(kSolveButton.name)),
       factors_(host.currencyFactors()) {
-  CurrencyGroup = addRadioGroup(this, kGroup, QRect(6, 4, 417, 146), {{8, 14}, {8, 98}});
-  CurrencyGroup.box->setAccessibleName("Direction of the conversion");
-
-  CurFromDropDown = new QComboBox(this);
-  CurFromDropDown->setObjectName(qstr(kCurrencyBoxName));
-  CurFromDropDown->setAccessibleName("Foreign currency");
-  CurFromDropDown->setToolTip(qstr(kCurrencyHint));
-  for (std::string_view name : kCurrencyNames) CurFromDropDown->addItem(qstr(name));
-  CurFromDropDown->setMaxVisibleItems(kCurrencyCount);
-  CurFromDropDown->setGeometry(kListLeft, 16, kListWidth, 26);
-
-  CurFromEnter = addEntry(this, kFrom, QRect(kFieldLeft, 16, kFieldWidth, 26),
-                          accessibleFromCaption(kGroupItems[0]));
-  FactorLabel = addLabel(this, kFactorLabelName, kFactorLabelCaption,
-                         QRect(kListLeft, 58, kFieldLeft - 8 - kListLeft, 26));
-  FactorLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  CurFactor = addEntry(this, kFactor, QRect(kFieldLeft, 58, kFieldWidth, 26),
-                       accessibleFromCaption(kFactorLabelCaption));
-  FactorLabel->setBuddy(CurFactor);
-  CurToEnter = addEntry(this, kTo, QRect(kFieldLeft, 100, kFieldWidth, 26),
-                        accessibleFromCaption(kGroupItems[1]));
-
-  // Left to right: Save, Solve, Close, Help.
-  SaveButton = addButton(kSaveButton, ButtonKind::Plain, QRect(6, 163, 98, 30));
-  SolveButton = addButton(kSolveButton, ButtonKind::Plain, QRect(112, 163, 98, 30));
-  CloseButton = addButton(kCloseButton, ButtonKind::Close, QRect(218, 163, 98, 30));
-  HelpButton = addButton(kHelpButton, ButtonKind::Help, QRect(324, 163, 99, 30));
   // A click on a button leaves the focus where it is, so the button itself
   // stores a factor still being typed and stops when it is not a number,
   // before anything else happens (no box in the middle of a mouse press).
-  for (QPushButton* b : {SaveButton, SolveButton, CloseButton, HelpButton})
-    b->setFocusPolicy(Qt::TabFocus);
-
-  setTabOrder(CurFromDropDown, CurFromEnter);
-  setTabOrder(CurFromEnter, CurFactor);
-  setTabOrder(CurFactor, CurToEnter);
-  setTabOrder(CurToEnter, SaveButton);
+  for (const ButtonData* b : {&kSaveButton, &kSolveButton, &kCloseButton, &kHelpButton})
+    control<QPushButton>(b->name)->setFocusPolicy(Qt::TabFocus);
 
   connect(CurFromDropDown, &QComboBox::activated, this, &TCurrencyForm::CurFromDropDownChange);
   onExit(CurFactor, [this] {
     if (isVisible()) CurFactorExit();
   });
-  connect(SaveButton, &QPushButton::clicked, this, &TCurrencyForm::SaveButtonClick);
-  connect(SolveButton, &QPushButton::clicked, this, &TCurrencyForm::SolveButtonClick);
-  connect(CloseButton, &QPushButton::clicked, this, &TCurrencyForm::CloseButtonClick);
-  connect(HelpButton, &QPushButton::clicked, this, &TCurrencyForm::HelpButtonClick);
+  onClick(kSaveButton.name, [this] { SaveButtonClick(); });
+  onClick(kSolveButton.name, [this] { SolveButtonClick(); });
 }
 
 void TCurrencyForm::showEvent(QShowEvent* event) {
@@ -162,14 +125,4 @@ void TCurrencyForm::SolveButtonClick() {
   if (hide) CurrencyGroup.box->hide();
   host().message(this, qstr(kModuleErrorCaption), qstr(out.message), BoxIcon::Error);
   if (hide) CurrencyGroup.box->show();
-}
-
-void TCurrencyForm::HelpButtonClick() {
-  if (!leaveFactorField()) return;
-  host().showHelp(kHelpTopic);
-}
-
-void TCurrencyForm::CloseButtonClick() {
-  if (!leaveFactorField()) return;
-  close();
 }

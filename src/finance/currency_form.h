@@ -8,7 +8,6 @@
 #include "finance/module_form.h"
 
 class QComboBox;
-class QLabel;
 class QPushButton;
 class QShowEvent;
 
@@ -27,13 +26,10 @@ class TCurrencyForm : public tivorum::ModuleForm {
   tivorum::RadioGroup CurrencyGroup;
   QComboBox* CurFromDropDown;
   tivorum::NumericEdit* CurFromEnter;
-  QLabel* FactorLabel;
   tivorum::NumericEdit* CurFactor;
   tivorum::NumericEdit* CurToEnter;
   QPushButton* SaveButton;
   QPushButton* SolveButton;
-  QPushButton* CloseButton;
-  QPushButton* HelpButton;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -47,10 +43,9 @@ class TCurrencyForm : public tivorum::ModuleForm {
   // A button clicked while the factor field has the focus stores the factor
   // first; false when that failed and the button must do nothing.
   bool leaveFactorField();
+  bool mayLeave() override { return leaveFactorField(); }
   void SaveButtonClick();
   void SolveButtonClick();
-  void HelpButtonClick();
-  void CloseButtonClick();
 
   tivorum::CurrencyFactors& factors_;
   bool shown_ = false;

@@ -4,29 +4,9 @@
 
 #include "finance/module_form.h"
 
-class QPushButton;
-
-namespace tivorum {
-class NumericEdit;
-}
-
-class TDividendForm : public tivorum::ModuleForm {
+class TDividendForm : public tivorum::PickOneForm {
   Q_OBJECT
 
  public:
   explicit TDividendForm(tivorum::ModuleHost& host);
-
-  // Controls, under their own names. The group's items label the fields.
-  tivorum::RadioGroup DividendGroup;
-  tivorum::NumericEdit* DivEnter;
-  tivorum::NumericEdit* PriceEnter;
-  tivorum::NumericEdit* YieldEnter;
-  QPushButton* DivSolveButton;
-  QPushButton* DivExitButton;
-  QPushButton* DivHelpButton;
-
- private:
-  void DivSolveButtonClick();
-  void DivHelpButtonClick();
-  void DivExitButtonClick();
 };

@@ -5,10 +5,6 @@
 #include "finance/financal.h"
 #include "finance/module_form.h"
 
-class QComboBox;
-class QLabel;
-class QPushButton;
-
 class TFinancialForm : public tivorum::ModuleForm {
   Q_OBJECT
 
@@ -18,13 +14,6 @@ class TFinancialForm : public tivorum::ModuleForm {
   tivorum::AnnuityQuantity solveFor() const;
   tivorum::AnnuityType calculationType() const;
 
-  // Controls, under their own names.
-  tivorum::RadioGroup AnnuityGroup;
-  tivorum::NumericEdit *APVEnter, *AFVEnter, *AIREnter, *APayEnter;
-  QComboBox* FinDropDownBox;
-  tivorum::RadioGroup FinSelectGroup;
-  QPushButton *FinSolveButton, *FinCloseButton, *FinHelpButton;
-
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -32,6 +21,4 @@ class TFinancialForm : public tivorum::ModuleForm {
   void FormActivate();
   void FinSolveButtonClick();
   void AnnuityGroupClick();
-  void FinHelpButtonClick();
-  void FinCloseButtonClick();
 };

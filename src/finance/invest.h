@@ -15,19 +15,6 @@
 
 namespace tivorum {
 
-// How often additions are made (and the return compounded), in list order.
-inline constexpr std::array<PaymentPeriod, 9> kInvestmentPeriods{{
-    {"Annually", 1},
-    {"Bi-Monthly", 6},
-    {"Bi-Weekly", 26},
-    {"Monthly", 12},
-    {"Quarterly", 4},
-    {"Semi-Annually", 2},
-    {"Semi-Monthly", 24},
-    {"Semi-Weekly", 104},
-    {"Weekly", 52},
-}};
-
 // The three-way choice of InvestStartGroup's two items and PeriodicRadio.
 enum class InvestSolveFor { StartingAmount, TargetAmount, PeriodicAmount };
 

@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 #include <exception>
+#include <stdexcept>
+#include <variant>
 
 #include "controls/color_button.h"
 #include "controls/dialog_keys.h"
@@ -52,6 +55,22 @@ QIcon helpPicture() {
   return QIcon(pm);
 }
 
+QRect rectOf(Place place) {
+  return QRect(place.left, place.top, place.width, place.height);
+}
+
+// Radio items are at least this high, so that they are easy to hit.
+constexpr int kRadioHeight = 22;
+
+QLabel* addLabel(QWidget* parent, std::string_view name, std::string_view caption, QRect place) {
+  auto* label = new QLabel(qstr(caption), parent);
+  label->setObjectName(qstr(name));
+  label->setAccessibleName(accessibleFromCaption(caption));
+  label->setGeometry(place);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
 }  // namespace
 
 QString accessibleFromCaption(std::string_view caption) {
@@ -67,28 +86,29 @@ int RadioGroup::selected() const {
   return -1;
 }
 
-void RadioGroup::select(int index) {
+void RadioGroup::select(int index) const {
   if (index >= 0 && index < static_cast<int>(items.size())) items[index]->setChecked(true);
 }
 
-void RadioGroup::clear() {
+void RadioGroup::clear() const {
   // An exclusive group keeps one item checked; let go of that for a moment.
   buttons->setExclusive(false);
   for (QRadioButton* item : items) item->setChecked(false);
   buttons->setExclusive(true);
 }
 
-ModuleForm::ModuleForm(ModuleHost& host, std::string_view name, std::string_view caption,
-                       int clientWidth, int clientHeight)
-    : QDialog(&host.hostWindow()), host_(host) {
-  setObjectName(qstr(name));
-  setWindowTitle(qstr(caption));
-  setAccessibleName(qstr(caption));
-  // Title bar with the system menu and minimise only; the size is fixed.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(clientWidth, clientHeight);
+ModuleForm::ModuleForm(ModuleHost& host, const ModuleWindowData& window)
+    : QDialog(&host.hostWindow()), host_(host), window_(window) {
+  setObjectName(qstr(window.formName));
+  setWindowTitle(qstr(window.caption));
+  setAccessibleName(qstr(window.caption));
+  // Title bar with the system menu and, unless a fixed dialog, minimise;
+  // the size is fixed.
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  flags |= window.fixedDialog ? Qt::WindowStaysOnTopHint : Qt::WindowMinimizeButtonHint;
+  setWindowFlags(flags);
+  setFixedSize(window.clientWidth, window.clientHeight);
   setAutoFillBackground(true);
   QPalette silver = palette();
   silver.setColor(QPalette::Window, kSilver);
@@ -98,51 +118,83 @@ ModuleForm::ModuleForm(ModuleHost& host, std::string_view name, std::string_view
   setPalette(silver);
   setFont(arial(13, true));
 
+  QWidget* previous = nullptr;
+  for (const ModuleControl& control : window.controls) {
+    previous = std::visit([&](const auto* data) { return make(*data, previous); }, control);
+  }
+  for (const auto& [label, buddy] : buddies_) {
+    this->control<QLabel>(label)->setBuddy(this->control<QWidget>(buddy));
+  }
+  setTabOrders(window.tabOrder);
+
   if (QScreen* screen = QApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(clientWidth / 2, clientHeight / 2));
+    move(area.center() - QPoint(window.clientWidth / 2, window.clientHeight / 2));
   }
 }
 
-QLabel* ModuleForm::addLabel(QWidget* parent, std::string_view name, std::string_view caption,
-                             QRect place) {
-  auto* label = new QLabel(qstr(caption), parent);
-  label->setObjectName(qstr(name));
-  label->setAccessibleName(accessibleFromCaption(caption));
-  label->setGeometry(place);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+QWidget* ModuleForm::parentNamed(std::string_view name) {
+  return name.empty() ? this : control<QWidget>(name);
+}
+
+const RadioGroup& ModuleForm::radioGroup(std::string_view name) const {
+  for (const auto& [groupName, group] : groups_) {
+    if (groupName == name) return group;
+  }
+  throw std::out_of_range("no radio group " + std::string(name));
+}
+
+std::string ModuleForm::valueText(const EntryFieldData& field) const {
+  return control<NumericEdit>(field.name)->valueText();
+}
+
+void ModuleForm::onClick(std::string_view button, std::function<void()> handler) {
+  connect(control<QPushButton>(button), &QPushButton::clicked, this, std::move(handler));
+}
+
+QWidget* ModuleForm::make(const LabelData& data, QWidget* previous) {
+  QRect place = rectOf(data.place);
+  if (data.start == LabelStart::BesideMark) {
+    place.setLeft(place.left() + style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                  style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing));
+  } else if (data.start == LabelStart::AfterPrevious && previous) {
+    place.moveLeft(previous->geometry().right() + 1 + data.place.left);
+  }
+  QLabel* label = addLabel(parentNamed(data.parent), data.name, data.caption, place);
+  if (data.align == TextAlign::Right) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setWordWrap(data.wrap);
+  if (!data.buddy.empty()) buddies_.emplace_back(data.name, data.buddy);
   return label;
 }
 
-NumericEdit* ModuleForm::addEntry(QWidget* parent, const EntryFieldData& data, QRect place,
-                                  const QString& accessibleName) {
-  auto* edit = new NumericEdit(parent);
+QWidget* ModuleForm::make(const EntryFieldData& data, QWidget*) {
+  auto* edit = new NumericEdit(parentNamed(data.parent));
   edit->setObjectName(qstr(data.name));
-  edit->setAccessibleName(accessibleName);
+  edit->setAccessibleName(accessibleFromCaption(data.accessibleName));
   edit->setToolTip(qstr(data.hint));
   edit->setMaxChars(data.maxLength);
   edit->setDecimalChar(host_.decimalChar());
   edit->setResultText(data.initialText);
-  edit->setGeometry(place);
+  edit->setGeometry(rectOf(data.place));
   return edit;
 }
 
-ResultField* ModuleForm::addResult(QWidget* parent, const ResultFieldData& data, QRect labelPlace,
-                                   QRect fieldPlace) {
-  QLabel* label = addLabel(parent, data.labelName, data.labelCaption, labelPlace);
+QWidget* ModuleForm::make(const ResultFieldData& data, QWidget*) {
+  QWidget* parent = parentNamed(data.parent);
+  QLabel* label = addLabel(parent, data.labelName, data.labelCaption, rectOf(data.labelPlace));
   auto* field = new ResultField(parent);
   field->setObjectName(qstr(data.name));
   field->setAccessibleName(accessibleFromCaption(data.labelCaption));
   field->setToolTip(qstr(data.hint));
   field->setDecimalChar(host_.decimalChar());
-  field->setGeometry(fieldPlace);
+  field->setGeometry(rectOf(data.place));
   label->setBuddy(field);
   return field;
 }
 
-SpinField* ModuleForm::addSpin(QWidget* parent, const SpinFieldData& data, QRect labelPlace,
-                               QRect fieldPlace) {
-  QLabel* label = addLabel(parent, data.labelName, data.labelCaption, labelPlace);
+QWidget* ModuleForm::make(const SpinFieldData& data, QWidget*) {
+  QWidget* parent = parentNamed(data.parent);
+  QLabel* label = addLabel(parent, data.labelName, data.labelCaption, rectOf(data.labelPlace));
   auto* spin = new SpinField(data.minimum, data.maximum, data.maxLength, parent);
   spin->setObjectName(qstr(data.name));
   spin->setAccessibleName(accessibleFromCaption(data.labelCaption));
@@ -156,65 +208,70 @@ SpinField* ModuleForm::addSpin(QWidget* parent, const SpinFieldData& data, QRect
   pal.setColor(QPalette::WindowText, Qt::black);
   pal.setColor(QPalette::ButtonText, Qt::black);
   spin->setPalette(pal);
-  spin->setGeometry(fieldPlace);
+  spin->setGeometry(rectOf(data.place));
   label->setBuddy(spin);
   return spin;
 }
 
-QComboBox* ModuleForm::addPeriodBox(QWidget* parent, std::string_view labelName,
-                                    std::string_view labelCaption, std::string_view name,
-                                    std::span<const PaymentPeriod> periods, std::string_view hint,
-                                    QRect labelPlace, QRect boxPlace) {
-  QLabel* label = addLabel(parent, labelName, labelCaption, labelPlace);
+QWidget* ModuleForm::make(const DropDownData& data, QWidget*) {
+  QWidget* parent = parentNamed(data.parent);
+  QLabel* label = nullptr;
+  if (!data.labelName.empty()) {
+    label = addLabel(parent, data.labelName, data.labelCaption, rectOf(data.labelPlace));
+  }
   auto* box = new QComboBox(parent);
-  box->setObjectName(qstr(name));
-  box->setAccessibleName(accessibleFromCaption(labelCaption));
-  box->setToolTip(qstr(hint));
+  box->setObjectName(qstr(data.name));
+  box->setAccessibleName(
+      accessibleFromCaption(data.accessibleName.empty() ? data.labelCaption : data.accessibleName));
+  box->setToolTip(qstr(data.hint));
   box->setEditable(false);
-  for (const PaymentPeriod& p : periods) box->addItem(qstr(p.caption));
-  box->setMaxVisibleItems(static_cast<int>(periods.size()));
-  box->setGeometry(boxPlace);
-  label->setBuddy(box);
+  for (const PaymentPeriod& p : data.periods) box->addItem(qstr(p.caption));
+  for (std::string_view item : data.items) box->addItem(qstr(item));
+  box->setMaxVisibleItems(box->count());
+  box->setGeometry(rectOf(data.place));
+  if (label) label->setBuddy(box);
   return box;
 }
 
-QRadioButton* ModuleForm::addRadio(QWidget* parent, std::string_view name, std::string_view caption,
-                                   QPoint place) {
-  auto* item = new QRadioButton(qstr(caption), parent);
-  if (!name.empty()) item->setObjectName(qstr(name));
-  item->setAccessibleName(accessibleFromCaption(caption));
+QWidget* ModuleForm::make(const RadioData& data, QWidget*) {
+  auto* item = new QRadioButton(qstr(data.caption), parentNamed(data.parent));
+  if (!data.name.empty()) item->setObjectName(qstr(data.name));
+  item->setAccessibleName(
+      accessibleFromCaption(data.accessibleName.empty() ? data.caption : data.accessibleName));
   const QSize hint = item->sizeHint();
-  item->setGeometry(QRect(place, QSize(hint.width(), std::max(hint.height(), 22))));
+  item->setGeometry(QRect(QPoint(data.spot.left, data.spot.top),
+                          QSize(hint.width(), std::max(hint.height(), data.minHeight))));
   return item;
 }
 
-RadioGroup ModuleForm::addRadioGroup(QWidget* parent, const RadioGroupData& data, QRect place,
-                                     std::initializer_list<QPoint> itemPlaces) {
+QWidget* ModuleForm::make(const RadioGroupData& data, QWidget*) {
   RadioGroup group;
-  group.box = addFrame(parent, data.name, data.caption, place);
-  group.box->setToolTip(qstr(data.hint));
+  group.box = static_cast<QGroupBox*>(
+      make(FrameData{data.name, data.caption, data.place, data.hint, data.parent}, nullptr));
+  if (!data.accessibleName.empty()) group.box->setAccessibleName(qstr(data.accessibleName));
   group.buttons = new QButtonGroup(group.box);
   group.buttons->setExclusive(true);
-  auto at = itemPlaces.begin();
-  for (std::size_t i = 0; i < data.items.size() && at != itemPlaces.end(); ++i, ++at) {
-    QRadioButton* item = addRadio(group.box, {}, data.items[i], *at);
+  for (std::size_t i = 0; i < data.items.size() && i < data.itemSpots.size(); ++i) {
+    auto* item = static_cast<QRadioButton*>(make(
+        RadioData{{}, data.items[i], data.itemSpots[i], kRadioHeight, {}, data.name}, nullptr));
     group.buttons->addButton(item, static_cast<int>(i));
     group.items.push_back(item);
   }
   group.select(data.initialIndex);
-  return group;
+  groups_.emplace_back(data.name, group);
+  return group.box;
 }
 
-QGroupBox* ModuleForm::addFrame(QWidget* parent, std::string_view name, std::string_view caption,
-                                QRect place) {
-  auto* box = new QGroupBox(qstr(caption), parent);
-  box->setObjectName(qstr(name));
-  if (!caption.empty()) box->setAccessibleName(qstr(caption));
-  box->setGeometry(place);
+QWidget* ModuleForm::make(const FrameData& data, QWidget*) {
+  auto* box = new QGroupBox(qstr(data.caption), parentNamed(data.parent));
+  box->setObjectName(qstr(data.name));
+  if (!data.caption.empty()) box->setAccessibleName(qstr(data.caption));
+  if (!data.hint.empty()) box->setToolTip(qstr(data.hint));
+  box->setGeometry(rectOf(data.place));
   return box;
 }
 
-QPushButton* ModuleForm::addButton(const ButtonData& data, ButtonKind kind, QRect place) {
+QWidget* ModuleForm::make(const ButtonData& data, QWidget*) {
   auto* button = new QPushButton(qstr(data.caption), this);
   button->setObjectName(qstr(data.name));
   button->setAccessibleName(shownCaption(qstr(data.caption)));
@@ -222,20 +279,27 @@ QPushButton* ModuleForm::addButton(const ButtonData& data, ButtonKind kind, QRec
   // Enter in a field types nothing and clicks nothing; only a focused
   // button takes it (see keyPressEvent).
   button->setAutoDefault(false);
-  if (kind == ButtonKind::Close) {
+  if (data.kind == ButtonKind::Close) {
     button->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  } else if (kind == ButtonKind::Help) {
+    connect(button, &QPushButton::clicked, this, [this] {
+      if (mayLeave()) close();
+    });
+  } else if (data.kind == ButtonKind::Help) {
     button->setIcon(helpPicture());
+    connect(button, &QPushButton::clicked, this, [this] {
+      if (mayLeave()) host_.showHelp(window_.helpTopic);
+    });
   }
-  button->setGeometry(place);
+  button->setGeometry(rectOf(data.place));
   return button;
 }
 
-void ModuleForm::setTabOrders(std::initializer_list<QWidget*> controls) {
+void ModuleForm::setTabOrders(std::span<const std::string_view> names) {
   QWidget* previous = nullptr;
-  for (QWidget* control : controls) {
-    if (previous) setTabOrder(previous, control);
-    previous = control;
+  for (std::string_view name : names) {
+    QWidget* next = control<QWidget>(name);
+    if (previous) setTabOrder(previous, next);
+    previous = next;
   }
 }
 
@@ -319,6 +383,23 @@ void ModuleForm::closeEvent(QCloseEvent* event) {
 
 void ModuleForm::keyPressEvent(QKeyEvent* event) {
   if (!handleDialogKey(event, focusWidget())) QDialog::keyPressEvent(event);
+}
+
+PickOneForm::PickOneForm(ModuleHost& host, const ModuleWindowData& window,
+                         const RadioGroupData& group,
+                         const std::array<const EntryFieldData*, 3>& fields,
+                         const ButtonData& solveButton, PickOneSolve solve)
+    : ModuleForm(host, window), group_(group), fields_(fields), solve_(solve) {
+  onClick(solveButton.name, [this] { SolveButtonClick(); });
+}
+
+void PickOneForm::SolveButtonClick() {
+  std::array<std::string, 3> texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = valueText(*fields_[i]);
+  // With no item checked, the one checked at the start.
+  const int item = radioGroup(group_.name).selected();
+  const int solveFor = item < 0 ? group_.initialIndex : item;
+  runSolve([&](ModuleSolve& out) { solve_(texts, solveFor, out, host().tape()); });
 }
 
 }  // namespace tivorum

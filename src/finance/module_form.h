@@ -1,28 +1,26 @@
-// What the loan, annuity and investment windows share: the silver fixed-size
-// frame, the builders of their controls from the plain control data, the
-// run of a solve (field writes, "ERROR!" box, faults) and the shrinking close.
+// What every financial window shares: the silver fixed-size frame, its
+// controls made from the window's plain description, the Close and Help
+// buttons, the run of a solve (field writes, "ERROR!" box, faults) and the
+// shrinking close.
 #pragma once
 
 #include <QDialog>
-#include <QRect>
 #include <QString>
+#include <array>
 #include <functional>
 #include <initializer_list>
-#include <span>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "controls/module_host.h"
 #include "controls/qt_text.h"
 #include "finance/module_solve.h"
-#include "finance/periods.h"
 #include "finance/window_data.h"
 
 class QButtonGroup;
-class QComboBox;
 class QGroupBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace tivorum {
@@ -43,53 +41,38 @@ struct RadioGroup {
 
   // The checked item, or -1 when none is.
   int selected() const;
-  void select(int index);
+  void select(int index) const;
   // Unchecks every item.
-  void clear();
+  void clear() const;
 };
 
 class ModuleForm : public QDialog {
   Q_OBJECT
 
  public:
-  ModuleForm(ModuleHost& host, std::string_view name, std::string_view caption, int clientWidth,
-             int clientHeight);
+  ModuleForm(ModuleHost& host, const ModuleWindowData& window);
 
  protected:
   ModuleHost& host() const { return host_; }
 
-  // Builders: each control gets its name, hint and accessible name. Places
-  // are in the parent's coordinates.
-  QLabel* addLabel(QWidget* parent, std::string_view name, std::string_view caption, QRect place);
-  NumericEdit* addEntry(QWidget* parent, const EntryFieldData& data, QRect place,
-                        const QString& accessibleName);
-  ResultField* addResult(QWidget* parent, const ResultFieldData& data, QRect labelPlace,
-                         QRect fieldPlace);
-  SpinField* addSpin(QWidget* parent, const SpinFieldData& data, QRect labelPlace,
-                     QRect fieldPlace);
-  QComboBox* addPeriodBox(QWidget* parent, std::string_view labelName,
-                          std::string_view labelCaption, std::string_view name,
-                          std::span<const PaymentPeriod> periods, std::string_view hint,
-                          QRect labelPlace, QRect boxPlace);
-  // The items go at the given places inside the box, each as wide as its
-  // caption so that a click beside it misses, as on a real radio button.
-  RadioGroup addRadioGroup(QWidget* parent, const RadioGroupData& data, QRect place,
-                           std::initializer_list<QPoint> itemPlaces);
-  QRadioButton* addRadio(QWidget* parent, std::string_view name, std::string_view caption,
-                         QPoint place);
-  QGroupBox* addFrame(QWidget* parent, std::string_view name, std::string_view caption,
-                      QRect place);
-  enum class ButtonKind { Plain, Close, Help };
-  QPushButton* addButton(const ButtonData& data, ButtonKind kind, QRect place);
+  // The control the description names `name`.
+  template <class Control>
+  Control* control(std::string_view name) const {
+    return findChild<Control*>(qstr(name));
+  }
+  const RadioGroup& radioGroup(std::string_view name) const;
+  // The text of an entry field, with "." as its point.
+  std::string valueText(const EntryFieldData& field) const;
 
-  // Tab goes through `controls` in this order.
-  static void setTabOrders(std::initializer_list<QWidget*> controls);
-
+  // A click on the button named `button`.
+  void onClick(std::string_view button, std::function<void()> handler);
   // Enter and exit handlers of a control: focus coming from or going to
   // another control of this window (not the window losing or regaining the
   // activation, nor a popup).
   void onEnter(QWidget* control, std::function<void()> handler);
   void onExit(QWidget* control, std::function<void()> handler);
+  // Whether the Close and Help buttons may act now.
+  virtual bool mayLeave() { return true; }
 
   // Runs a solve: its field and spin writes reach the window also when it
   // stops with a message or a fault; a message shows in an "ERROR!" box, a
@@ -115,9 +98,47 @@ class ModuleForm : public QDialog {
     std::function<void()> handler;
   };
 
+  // Each makes one control, whose place may follow `previous`.
+  QWidget* make(const LabelData& data, QWidget* previous);
+  QWidget* make(const EntryFieldData& data, QWidget* previous);
+  QWidget* make(const ResultFieldData& data, QWidget* previous);
+  QWidget* make(const SpinFieldData& data, QWidget* previous);
+  QWidget* make(const DropDownData& data, QWidget* previous);
+  QWidget* make(const RadioGroupData& data, QWidget* previous);
+  QWidget* make(const RadioData& data, QWidget* previous);
+  QWidget* make(const FrameData& data, QWidget* previous);
+  QWidget* make(const ButtonData& data, QWidget* previous);
+  QWidget* parentNamed(std::string_view name);
+  void setTabOrders(std::span<const std::string_view> names);
+
   ModuleHost& host_;
+  const ModuleWindowData& window_;
+  std::vector<std::pair<std::string_view, RadioGroup>> groups_;
+  std::vector<std::pair<std::string_view, std::string_view>> buddies_;  // label, control
   std::vector<FocusHandler> focusHandlers_;
   bool opened_ = false;
+};
+
+// The Solve of a window whose radio group picks which of three fields is
+// computed from the other two: the fields' texts in item order and the item.
+using PickOneSolve = void (*)(const std::array<std::string, 3>& texts, int item, ModuleSolve& out,
+                              Tape& tape);
+
+// The dividend and pricing windows.
+class PickOneForm : public ModuleForm {
+  Q_OBJECT
+
+ protected:
+  PickOneForm(ModuleHost& host, const ModuleWindowData& window, const RadioGroupData& group,
+              const std::array<const EntryFieldData*, 3>& fields, const ButtonData& solveButton,
+              PickOneSolve solve);
+
+ private:
+  void SolveButtonClick();
+
+  const RadioGroupData& group_;
+  std::array<const EntryFieldData*, 3> fields_;
+  PickOneSolve solve_;
 };
 
 }  // namespace tivorum

@@ -1,5 +1,5 @@
-// Payment periods per year, the drop-down list of the loan, annuity and
-// interest windows, in list order.
+// Periods per year: the drop-down lists of the loan, annuity and interest
+// windows, and of the investment window, in list order.
 #pragma once
 
 #include <array>
@@ -19,6 +19,19 @@ inline constexpr std::array<PaymentPeriod, 7> kPaymentPeriods{{
     {"Monthly", 12},
     {"Quarterly", 4},
     {"Semi-Annual", 2},
+    {"Weekly", 52},
+}};
+
+// How often additions are made (and the return compounded), in list order.
+inline constexpr std::array<PaymentPeriod, 9> kInvestmentPeriods{{
+    {"Annually", 1},
+    {"Bi-Monthly", 6},
+    {"Bi-Weekly", 26},
+    {"Monthly", 12},
+    {"Quarterly", 4},
+    {"Semi-Annually", 2},
+    {"Semi-Monthly", 24},
+    {"Semi-Weekly", 104},
     {"Weekly", 52},
 }};
 
