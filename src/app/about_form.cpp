@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "controls/look.h"
+
 // The picture lives in a static library, so its resource must be pulled in
 // by hand.
 static void initAboutResources() {
@@ -34,14 +36,9 @@ QPixmap programPicture() {
 
 }  // namespace tivorum
 
-namespace {
+using namespace tivorum;
 
-QFont arial(int pixelSize, bool bold) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
+namespace {
 
 void setTextColor(QWidget* w, const QColor& c) {
   QPalette p = w->palette();
@@ -59,16 +56,8 @@ class BevelPanel : public QFrame {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     QRect r = rect().adjusted(0, 0, -1, -1);
-    auto bevel = [&](QRect b, QColor topLeft, QColor bottomRight) {
-      p.setPen(topLeft);
-      p.drawLine(b.topLeft(), b.topRight());
-      p.drawLine(b.topLeft(), b.bottomLeft());
-      p.setPen(bottomRight);
-      p.drawLine(b.bottomLeft(), b.bottomRight());
-      p.drawLine(b.topRight(), b.bottomRight());
-    };
-    bevel(r, QColor(128, 128, 128), Qt::white);
-    bevel(r.adjusted(1, 1, -1, -1), Qt::white, QColor(128, 128, 128));
+    paintBevel(p, r, kGrey, kWhite);
+    paintBevel(p, r.adjusted(1, 1, -1, -1), kWhite, kGrey);
   }
 };
 
@@ -84,7 +73,7 @@ TAboutCal::TAboutCal(QWidget* owner) : QDialog(owner) {
   Panel1->setGeometry(0, 0, 321, 225);
   Panel1->setAutoFillBackground(true);
   QPalette silver = Panel1->palette();
-  silver.setColor(QPalette::Window, QColor(192, 192, 192));
+  silver.setColor(QPalette::Window, kSilver);
   Panel1->setPalette(silver);
 
   ProgramIcon = new QLabel(Panel1);
@@ -100,14 +89,14 @@ TAboutCal::TAboutCal(QWidget* owner) : QDialog(owner) {
   ProductName->setGeometry(124, 16, 153, 37);
   ProductName->setAlignment(Qt::AlignCenter);
   ProductName->setFont(arial(32, true));
-  setTextColor(ProductName, Qt::red);
+  setTextColor(ProductName, kRed);
 
   Version = new QLabel(" Version 5.6", Panel1);
   Version->setObjectName("Version");
   Version->setAccessibleName(" Version 5.6");
   Version->setAlignment(Qt::AlignCenter);
   Version->setFont(arial(11, true));
-  setTextColor(Version, Qt::black);
+  setTextColor(Version, kBlack);
   Version->adjustSize();
   Version->move(166, 56);
 
@@ -121,14 +110,14 @@ TAboutCal::TAboutCal(QWidget* owner) : QDialog(owner) {
   Comments->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Comments->setWordWrap(true);
   Comments->setFont(arial(11, true));
-  setTextColor(Comments, Qt::blue);
+  setTextColor(Comments, kBlue);
 
   OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "E&xit", this);
   OKButton->setObjectName("OKButton");
   OKButton->setAccessibleName("Exit");
   OKButton->setGeometry(10, 230, 77, 27);
   OKButton->setFont(arial(13, true));
-  setTextColor(OKButton, Qt::black);
+  setTextColor(OKButton, kBlack);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -25,6 +25,7 @@
 #include "calc/tape_file.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
+#include "controls/look.h"
 #include "controls/qt_text.h"
 #include "controls/tape_pane.h"
 #include "controls/tape_print.h"
@@ -38,11 +39,6 @@ namespace {
 constexpr int kFrameAllowance = 7;
 constexpr int kClientWidth = 396;
 constexpr int kClientHeight = 426;
-
-const QColor kTeal(0, 128, 128);
-const QColor kGrey(128, 128, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kYellow(255, 255, 0);
 
 constexpr std::pair<Key, Module> kModules[] = {
     {Key::Currency, Module::Currency},     {Key::Loan, Module::Loan},
@@ -131,10 +127,7 @@ void Tcalculator1::buildWindow() {
   display->setAttribute(Qt::WA_TransparentForMouseEvents);
   display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   display->setFont(arial(12, true));
-  QPalette screen = display->palette();
-  screen.setColor(QPalette::Base, Qt::black);
-  screen.setColor(QPalette::Text, kYellow);
-  display->setPalette(screen);
+  setScreenColours(display, kYellow);
 
   Keypad keypad = buildKeypad(this, [this](Key key) {
     // The tape comes between the keypad and the keys below it.
@@ -306,8 +299,8 @@ void Tcalculator1::setOnOffLook(TColorButton* key, bool on) {
   QFont f = key->font();
   f.setStrikeOut(!on);
   key->setFont(f);
-  key->setColor(on ? QColor(Qt::black) : kGrey);
-  key->setFontColor(on ? QColor(Qt::white) : kSilver);
+  key->setColor(on ? kBlack : kGrey);
+  key->setFontColor(on ? kWhite : kSilver);
 }
 
 void Tcalculator1::applyHints() {

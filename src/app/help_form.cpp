@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "calc/help_file.h"
+#include "controls/look.h"
 
 THelpForm::THelpForm(QWidget* owner) : QDialog(owner) {
   setObjectName("THelpForm");
@@ -23,9 +24,7 @@ THelpForm::THelpForm(QWidget* owner) : QDialog(owner) {
   HelpMemo->setReadOnly(true);
   HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  QFont memoFont("Arial");
-  memoFont.setPixelSize(13);
-  HelpMemo->setFont(memoFont);
+  HelpMemo->setFont(tivorum::arial(13, false));
   QPalette memoPalette = HelpMemo->palette();
   memoPalette.setColor(QPalette::Text, Qt::black);
   memoPalette.setColor(QPalette::Base, Qt::white);

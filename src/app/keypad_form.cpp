@@ -8,38 +8,11 @@
 #include "app/about_form.h"
 #include "controls/accessibility.h"
 #include "controls/color_button.h"
+#include "controls/look.h"
 
 namespace tivorum {
 
 namespace {
-
-const QColor kTeal(0, 128, 128);
-const QColor kGrey(128, 128, 128);
-const QColor kSilver(192, 192, 192);
-const QColor kNavy(0, 0, 128);
-const QColor kGreen(0, 128, 0);
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-
-}  // namespace
-
-QFont arial(int pixelSize, bool bold) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
-
-namespace {
-
-void paintBevel(QPainter& p, QRect r, const QColor& topLeft, const QColor& bottomRight) {
-  p.setPen(topLeft);
-  p.drawLine(r.topLeft(), r.topRight());
-  p.drawLine(r.topLeft(), r.bottomLeft());
-  p.setPen(bottomRight);
-  p.drawLine(r.bottomLeft(), r.bottomRight());
-  p.drawLine(r.topRight(), r.bottomRight());
-}
 
 // A coloured panel with a one-pixel raised or sunken edge.
 class Panel : public QWidget {
@@ -51,7 +24,7 @@ class Panel : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.fillRect(rect(), colour_);
-    QColor light = Qt::white, dark(64, 64, 64);
+    QColor light = kWhite, dark = kDarkGrey;
     if (sunken_) std::swap(light, dark);
     paintBevel(p, rect().adjusted(0, 0, -1, -1), light, dark);
   }
@@ -76,7 +49,7 @@ class KeyGroup : public QWidget {
     QFontMetrics fm(font());
     int top = fm.height() / 2;
     QRect frame = rect().adjusted(0, top, -2, -2);
-    p.setPen(QColor(64, 64, 64));
+    p.setPen(kDarkGrey);
     p.drawRect(frame);
     p.setPen(kSilver);
     p.drawRect(frame.translated(1, 1));
@@ -110,9 +83,9 @@ class SpeedButton : public QAbstractButton {
     QPainter p(this);
     QRect r = rect();
     if (isDown())
-      paintBevel(p, r.adjusted(0, 0, -1, -1), QColor(64, 64, 64), Qt::white);
+      paintBevel(p, r.adjusted(0, 0, -1, -1), kDarkGrey, kWhite);
     else if (underMouse())
-      paintBevel(p, r.adjusted(0, 0, -1, -1), Qt::white, QColor(64, 64, 64));
+      paintBevel(p, r.adjusted(0, 0, -1, -1), kWhite, kDarkGrey);
     int shift = isDown() ? 1 : 0;
     QSize pic = picture_.isNull() ? QSize() : picture_.deviceIndependentSize().toSize();
     QFontMetrics fm(font());
@@ -135,22 +108,6 @@ class SpeedButton : public QAbstractButton {
   QColor textColour_ = Qt::black;
 };
 
-// The Help keys' picture: a question mark on a yellow disc.
-QPixmap helpPicture() {
-  const qreal ratio = qApp->devicePixelRatio();
-  QPixmap pm(QSize(14, 14) * ratio);
-  pm.setDevicePixelRatio(ratio);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(kYellow);
-  p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
-  p.setFont(arial(11, true));
-  p.drawText(QRectF(0, 0, 14, 14), Qt::AlignCenter, "?");
-  return pm;
-}
-
 QPixmap aboutPicture() {
   const qreal ratio = qApp->devicePixelRatio();
   QPixmap pm =
@@ -171,9 +128,6 @@ struct KeyPlace {
   int textSize;  // 0: the window's font
   bool bold;
 };
-
-const QColor kBlack = Qt::black;
-const QColor kWhite = Qt::white;
 
 // clang-format off
 const KeyPlace kPlaces[] = {
@@ -256,7 +210,7 @@ QAbstractButton* makeKey(QWidget* parent, const KeyRow& row, const KeyPlace& at)
   if (row.kind == KeyKind::Help || row.kind == KeyKind::About) {
     // Flat buttons with a picture, on the window's teal.
     auto* flat = new SpeedButton(parent, caption,
-                                 row.kind == KeyKind::Help ? helpPicture() : aboutPicture());
+                                 row.kind == KeyKind::Help ? helpPicture(14) : aboutPicture());
     flat->setTextColor(at.text);
     made = flat;
   } else if (row.kind == KeyKind::TapeButton) {

@@ -3,7 +3,6 @@
 // standard buttons, inside the keypad panel and its framed groups.
 #pragma once
 
-#include <QFont>
 #include <array>
 #include <functional>
 
@@ -13,8 +12,6 @@ class QAbstractButton;
 class QWidget;
 
 namespace tivorum {
-
-QFont arial(int pixelSize, bool bold);
 
 struct Keypad {
   std::array<QAbstractButton*, kKeyCount> keys{};

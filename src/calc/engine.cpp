@@ -13,10 +13,6 @@ constexpr size_t kEntryLength = 80;
 constexpr size_t kShortText = 255;
 constexpr const char* kErrorText = "ERROR";
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool hasExponent(std::string_view text) {
   return text.find_first_of("Ee") != std::string_view::npos;
 }

@@ -119,10 +119,6 @@ locale_t cLocale() {
   return loc;
 }
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 }  // namespace
 
 bool tryTextToNumber(std::string_view text, Real& out, char decimalChar) {

@@ -12,6 +12,12 @@ namespace tivorum {
 // x87 80-bit extended: 64-bit mantissa, 15-bit exponent.
 using Real = long double;
 
+// The digits 0 to 9 only, whatever the locale or script: a number's text is
+// written with these. Takes a char, a UTF-16 unit or a code point.
+constexpr bool isDigit(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
+
 enum class FaultKind { InvalidOperation, DivisionByZero, Overflow, Conversion };
 
 // A failed operation. Its message is what the error box shows (before the

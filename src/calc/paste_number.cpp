@@ -20,10 +20,6 @@ bool isLineBreak(char16_t c) {
   return c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-bool isDigit(char16_t c) {
-  return c >= '0' && c <= '9';
-}
-
 bool isHighSurrogate(char16_t c) {
   return c >= 0xd800 && c <= 0xdbff;
 }

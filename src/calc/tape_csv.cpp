@@ -2,13 +2,11 @@
 
 #include <vector>
 
+#include "calc/number.h"
+
 namespace tivorum {
 
 namespace {
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 bool isLetterOrDigit(char c) {
   return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

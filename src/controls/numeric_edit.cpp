@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "calc/number.h"
+#include "controls/look.h"
 #include "controls/qt_text.h"
 
 namespace tivorum {
@@ -59,12 +60,9 @@ void keepBold(QLineEdit* edit, QEvent* event) {
 }  // namespace
 
 void applyDisplayLook(QLineEdit* edit) {
+  setScreenColours(edit, kLime);
   QPalette pal = edit->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    pal.setColor(group, QPalette::Base, Qt::black);
-    pal.setColor(group, QPalette::Window, Qt::black);
-    pal.setColor(group, QPalette::Text, QColor(0, 255, 0));
-  }
+  pal.setColor(QPalette::Window, kBlack);
   edit->setPalette(pal);
   // Only the weight is the field's own; family and size follow the window.
   QFont bold;

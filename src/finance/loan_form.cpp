@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "controls/look.h"
 #include "controls/numeric_edit.h"
 #include "controls/spin_field.h"
 
@@ -15,12 +16,12 @@ TLoanForm::TLoanForm(ModuleHost& host) : ModuleForm(host, kWindow) {
   auto* balance = control<QGroupBox>(kBalanceGroup.name);
   balance->setAutoFillBackground(true);
   QPalette grey = balance->palette();
-  grey.setColor(QPalette::Window, QColor(128, 128, 128));
-  grey.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  grey.setColor(QPalette::Window, kGrey);
+  grey.setColor(QPalette::WindowText, kBlue);
   balance->setPalette(grey);
   for (QLabel* caption : balance->findChildren<QLabel*>()) {
     QPalette black = caption->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
+    black.setColor(QPalette::WindowText, kBlack);
     caption->setPalette(black);
   }
 

@@ -6,9 +6,9 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -21,6 +21,7 @@
 #include "controls/color_button.h"
 #include "controls/dialog_keys.h"
 #include "controls/dialogs.h"
+#include "controls/look.h"
 #include "controls/numeric_edit.h"
 #include "controls/shrink_close.h"
 #include "controls/spin_field.h"
@@ -28,32 +29,6 @@
 namespace tivorum {
 
 namespace {
-
-const QColor kSilver(192, 192, 192);
-
-QFont arial(int pixelSize, bool bold) {
-  QFont f("Arial");
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
-}
-
-// The Help button's picture: a question mark on a yellow disc, as on the
-// calculator's own Help key; drawn at the screen's pixel ratio.
-QIcon helpPicture() {
-  const qreal ratio = qApp->devicePixelRatio();
-  QPixmap pm(QSize(16, 16) * ratio);
-  pm.setDevicePixelRatio(ratio);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(QColor(255, 255, 0));
-  p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-  p.setFont(arial(12, true));
-  p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, "?");
-  return QIcon(pm);
-}
 
 QRect rectOf(Place place) {
   return QRect(place.left, place.top, place.width, place.height);
@@ -113,8 +88,8 @@ ModuleForm::ModuleForm(ModuleHost& host, const ModuleWindowData& window)
   QPalette silver = palette();
   silver.setColor(QPalette::Window, kSilver);
   silver.setColor(QPalette::Button, kSilver);
-  silver.setColor(QPalette::WindowText, Qt::black);
-  silver.setColor(QPalette::ButtonText, Qt::black);
+  silver.setColor(QPalette::WindowText, kBlack);
+  silver.setColor(QPalette::ButtonText, kBlack);
   setPalette(silver);
   setFont(arial(13, true));
 
@@ -285,7 +260,7 @@ QWidget* ModuleForm::make(const ButtonData& data, QWidget*) {
       if (mayLeave()) close();
     });
   } else if (data.kind == ButtonKind::Help) {
-    button->setIcon(helpPicture());
+    button->setIcon(QIcon(helpPicture(16)));
     connect(button, &QPushButton::clicked, this, [this] {
       if (mayLeave()) host_.showHelp(window_.helpTopic);
     });

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "controls/look.h"
 #include "controls/qt_text.h"
 #include "controls/spin_field.h"
 #include "geometry/area_pictures.h"
@@ -76,7 +77,7 @@ TAreaForm::TAreaForm(ModuleHost& host)
   PolygonSpinPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   PolygonSpinPanel->setAutoFillBackground(true);
   QPalette grey = PolygonSpinPanel->palette();
-  grey.setColor(QPalette::Window, QColor(192, 192, 192));
+  grey.setColor(QPalette::Window, kSilver);
   PolygonSpinPanel->setPalette(grey);
   PolygonSpinLabel = new QLabel(qstr(spin.labelText), PolygonSpinPanel);
   PolygonSpinLabel->setObjectName(qstr(spin.labelName));
@@ -86,12 +87,7 @@ TAreaForm::TAreaForm(ModuleHost& host)
   PolygonSpinEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   PolygonSpinEdit->setAccessibleName(qstr(spin.labelText).remove(':'));
   PolygonSpinLabel->setBuddy(PolygonSpinEdit);
-  QPalette yellowOnBlack = PolygonSpinEdit->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    yellowOnBlack.setColor(group, QPalette::Base, Qt::black);
-    yellowOnBlack.setColor(group, QPalette::Text, Qt::yellow);
-  }
-  PolygonSpinEdit->setPalette(yellowOnBlack);
+  setScreenColours(PolygonSpinEdit, kYellow);
   PolygonSpinEdit->setFont(pageFont());
   auto* spinLayout = new QHBoxLayout(PolygonSpinPanel);
   spinLayout->setContentsMargins(8, 4, 8, 4);

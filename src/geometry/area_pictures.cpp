@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "controls/look.h"
 #include "geometry/area_window.h"
 
 namespace tivorum {
@@ -126,9 +127,7 @@ void hatch(QPainter& p, const QPainterPath& region) {
 // A quantity's letter centred on `at`; on a hatched region it gets a white
 // patch so that it stays readable.
 void letter(QPainter& p, QPointF at, const QString& text, bool onHatching = false) {
-  QFont font("Arial");
-  font.setPixelSize(14);
-  font.setBold(true);
+  QFont font = arial(14, true);
   font.setItalic(true);
   p.setFont(font);
   if (onHatching) {

@@ -22,6 +22,7 @@
 #include "calc/number.h"
 #include "controls/dialog_keys.h"
 #include "controls/dialogs.h"
+#include "controls/look.h"
 #include "controls/numeric_edit.h"
 #include "controls/qt_text.h"
 #include "geometry/notebook.h"
@@ -42,12 +43,6 @@ constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 4;
 constexpr int kPaneGap = 6;
 constexpr int kExtraGap = 4;
-
-QFont tabFont() {
-  QFont font("Arial");
-  font.setPixelSize(11);
-  return font;
-}
 
 // ---- The tab rows ---------------------------------------------------------------
 
@@ -275,7 +270,7 @@ void drawClearGlyph(QPainter& p) {
 
 // A check mark.
 void drawSolveGlyph(QPainter& p) {
-  QPen pen(QColor(0, 128, 0), 2.6);
+  QPen pen(kGreen, 2.6);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   p.setPen(pen);
@@ -299,10 +294,7 @@ void drawHelpGlyph(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 70, 180));
   p.drawEllipse(QRectF(1, 1, 14, 14));
-  QFont font("Arial");
-  font.setPixelSize(12);
-  font.setBold(true);
-  p.setFont(font);
+  p.setFont(arial(12, true));
   p.setPen(Qt::white);
   p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
 }
@@ -335,7 +327,7 @@ QTextEdit* makeExplanation(QWidget* page, std::string_view name) {
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     palette.setColor(group, QPalette::Base, face);
     palette.setColor(group, QPalette::Window, face);
-    palette.setColor(group, QPalette::Text, QColor(0, 0, 128));
+    palette.setColor(group, QPalette::Text, kNavy);
   }
   pane->setPalette(palette);
   return pane;
@@ -381,10 +373,7 @@ struct NotebookForm::PageControls {
 };
 
 QFont NotebookForm::pageFont() {
-  QFont font("Arial");
-  font.setPixelSize(13);
-  font.setBold(true);
-  return font;
+  return arial(13, true);
 }
 
 NotebookForm::NotebookForm(const Notebook& notebook, ModuleHost& host,
@@ -401,11 +390,11 @@ NotebookForm::NotebookForm(const Notebook& notebook, ModuleHost& host,
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tabs_);
-  tabs_->tabBar()->setFont(tabFont());
+  tabs_->tabBar()->setFont(arial(11, false));
   QPalette tabPalette = tabs_->tabBar()->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
-    tabPalette.setColor(group, QPalette::WindowText, Qt::blue);
-    tabPalette.setColor(group, QPalette::ButtonText, Qt::blue);
+    tabPalette.setColor(group, QPalette::WindowText, kBlue);
+    tabPalette.setColor(group, QPalette::ButtonText, kBlue);
   }
   tabs_->tabBar()->setPalette(tabPalette);
 

@@ -16,6 +16,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "controls/look.h"
+
 namespace tivorum::sketch {
 
 inline constexpr double kSize = 150.0;  // the picture box, in drawing units
@@ -118,10 +120,8 @@ inline void extension(QPainter& p, QPointF a, QPointF b) {
 
 // A quantity's letter, centred on `at`.
 inline void letter(QPainter& p, QPointF at, const QString& text) {
-  QFont font("Arial");
-  font.setPixelSize(14);
+  QFont font = arial(14, true);
   font.setItalic(true);
-  font.setBold(true);
   p.setFont(font);
   p.setPen(Qt::black);
   const QRectF box(at.x() - 12, at.y() - 10, 24, 20);

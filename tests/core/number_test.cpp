@@ -446,4 +446,22 @@ TEST(FieldText, KeepsFittingTextsAndCutsOnlyDecimals) {
   }
 }
 
+// Bytes of UTF-8 text are negative chars, other scripts' digits are no
+// digits here, and a code point must not be cut to its low 16 bits.
+TEST(Digits, OnlyTheTenAsciiDigitsWhateverTheWidth) {
+  struct Case {
+    char32_t c;
+    bool digit;
+  };
+  const Case cases[] = {
+      {U'0', true},       {U'9', true},       {U'/', false},          {U':', false},
+      {U'\u0660', false}, {U'\uFF10', false}, {U'\U00010030', false}, {U'\U0001D7CE', false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(isDigit(c.c), c.digit) << static_cast<unsigned>(c.c);
+  EXPECT_TRUE(isDigit('5'));
+  EXPECT_FALSE(isDigit(static_cast<char>(0xB9)));  // a UTF-8 continuation byte
+  EXPECT_TRUE(isDigit(u'7'));
+  EXPECT_FALSE(isDigit(static_cast<char16_t>(0x0660)));
+}
+
 }  // namespace
