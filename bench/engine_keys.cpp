@@ -24,7 +24,7 @@ class Host : public EngineHost {
 }  // namespace
 
 int main() {
-  TapeLines tape;
+  MemoryTape tape;
   Host host;
   CalcEngine e(tape, host);
   e.startUp('.');

@@ -1,6 +1,6 @@
 // The tape as the engine and the modules see it: lines appended at the end,
 // the last one removed, all cleared. The main window's text pane implements
-// it; TapeLines keeps the lines in memory (tests, solvers).
+// it; MemoryTape keeps the lines in memory (tests, solvers).
 #pragma once
 
 #include <string>
@@ -17,7 +17,7 @@ class Tape {
   virtual void clear() = 0;
 };
 
-class TapeLines : public Tape {
+class MemoryTape : public Tape {
  public:
   void append(const std::string& line) override { lines.push_back(line); }
   void removeLast() override {

@@ -190,7 +190,7 @@ TEST(SolveCurrency, ConvertsAtTheSelectedFactor) {
     const bool toDollars = k.direction == D::ToDollars;
     (toDollars ? in.from : in.to) = k.amount;
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolveCurrency(in, factors, out, tape);
     EXPECT_FALSE(out.stopped());
     EXPECT_EQ(writesOf(out), (Writes{{"CurFactor", k.factorShown},
@@ -209,7 +209,7 @@ TEST(SolveCurrency, UsesTheTableNotTheFactorFieldText) {
   in.from = "10";
   in.factor = "5";
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   SolveCurrency(in, factors, out, tape);
   EXPECT_EQ(writesOf(out), (Writes{{"CurFactor", "2.00000"}, {"CurToEnter", "20.00"}}));
 
@@ -228,7 +228,7 @@ TEST(SolveCurrency, ZeroOrNegativeFactorsBecomeOneEverywhere) {
   in.position = 1;
   in.from = "100";
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   SolveCurrency(in, factors, out, tape);
   EXPECT_EQ(writesOf(out), (Writes{{"CurFactor", "1.00000"}, {"CurToEnter", "100.00"}}));
   EXPECT_EQ(factors[1], 1);
@@ -259,7 +259,7 @@ TEST(SolveCurrency, EmptyAmountStopsWithAMessageAfterShowingTheFactor) {
     in.from = c.from;
     in.to = c.to;
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolveCurrency(in, factors, out, tape);
     EXPECT_EQ(out.message, c.message);
     EXPECT_EQ(writesOf(out), (Writes{{"CurFactor", "1.00000"}}));
@@ -287,7 +287,7 @@ TEST(SolveCurrency, FaultKeepsTheFactorWriteAndAddsNoTape) {
     in.position = 1;
     (c.direction == CurrencyDirection::ToDollars ? in.from : in.to) = c.amount;
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     try {
       SolveCurrency(in, factors, out, tape);
       ADD_FAILURE() << "no fault for " << c.amount;

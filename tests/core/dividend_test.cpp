@@ -50,7 +50,7 @@ TEST(SolveDividend, WritesTheSelectedQuantityFittedToItsField) {
     SCOPED_TRACE(std::string(c.dividend) + " " + c.price + " " + c.yield);
     DividendInput in{c.dividend, c.price, c.yield, c.solveFor};
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolveDividend(in, out, tape);
     EXPECT_FALSE(out.stopped());
     EXPECT_EQ(writesOf(out), (Writes{{c.control, c.written}}));
@@ -67,7 +67,7 @@ TEST(SolveDividend, WritesTheSelectedQuantityFittedToItsField) {
 TEST(SolveDividend, TapeBlockShowsTypedTextsAndTheResult) {
   DividendInput in{"1.5", "37.25", "", DividendSolveFor::Yield};
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   tape.append("earlier");
   SolveDividend(in, out, tape);
   EXPECT_EQ(tape.lines,
@@ -103,7 +103,7 @@ TEST(SolveDividend, MissingOrZeroInputStopsWithTheItemsMessage) {
     SCOPED_TRACE(std::string(c.dividend) + "|" + c.price + "|" + c.yield);
     DividendInput in{c.dividend, c.price, c.yield, c.solveFor};
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolveDividend(in, out, tape);
     EXPECT_EQ(out.message, c.message);
     EXPECT_TRUE(out.writes.empty());
@@ -136,7 +136,7 @@ TEST(SolveDividend, FaultsStopBeforeAnythingIsWritten) {
     SCOPED_TRACE(std::string(c.dividend) + "|" + c.price + "|" + c.yield);
     DividendInput in{c.dividend, c.price, c.yield, c.solveFor};
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     try {
       SolveDividend(in, out, tape);
       ADD_FAILURE() << "no fault";

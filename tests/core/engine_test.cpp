@@ -74,7 +74,7 @@ class Keypad {
     return nullptr;
   }
 
-  TapeLines tape;
+  MemoryTape tape;
   FakeHost host;
   CalcEngine engine{tape, host};
 };

@@ -23,7 +23,7 @@ inline Writes writesOf(const ModuleSolve& out) {
 
 struct SolveRun {
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   std::string fault;  // message of a thrown fault
 };
 

@@ -65,7 +65,7 @@ TEST(SolveInterest, ConvertsInThreeSignificantDigits) {
     const bool nominal = c.solveFor == InterestSolveFor::NominalRate;
     (nominal ? in.actualRate : in.nominalRate) = c.given;
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolveInterest(in, out, tape);
     EXPECT_FALSE(out.stopped());
     EXPECT_EQ(writesOf(out),
@@ -84,7 +84,7 @@ TEST(SolveInterest, TapeGetsThreeLinesAndAnEmptyOneAfterWhatWasThere) {
   in.actualRate = "99";  // overwritten
   in.periodIndex = 3;    // Monthly
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   tape.append("= 5");
   SolveInterest(in, out, tape);
   EXPECT_EQ(tape.lines,
@@ -111,7 +111,7 @@ TEST(SolveInterest, EmptyGivenRateStopsWithAMessage) {
     in.actualRate = c.actual;
     in.solveFor = c.solveFor;
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolveInterest(in, out, tape);
     EXPECT_EQ(out.message, c.message);
     EXPECT_TRUE(out.writes.empty());
@@ -142,7 +142,7 @@ TEST(SolveInterest, FaultsStopBeforeAnythingIsWritten) {
     in.solveFor = c.solveFor;
     (c.solveFor == InterestSolveFor::NominalRate ? in.actualRate : in.nominalRate) = c.given;
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     try {
       SolveInterest(in, out, tape);
       ADD_FAILURE() << "no fault";
@@ -162,7 +162,7 @@ TEST(SolveInterest, OnlyTheGivenRateIsRead) {
   in.periodIndex = 3;
   in.solveFor = InterestSolveFor::NominalRate;
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   SolveInterest(in, out, tape);
   EXPECT_EQ(writesOf(out), (Writes{{"NominalRateEnter", "11.4"}}));
 }

@@ -103,7 +103,7 @@ TEST(KeyTable, AcceleratorsAgreeWithTheKeyboardMap) {
 
 TEST(KeyTable, TheEngineTakesEveryKeypadKeyAndNoWindowKey) {
   for (const KeyRow& row : keyTable()) {
-    TapeLines tape;
+    MemoryTape tape;
     SilentHost host;
     CalcEngine engine(tape, host);
     engine.startUp('.');
@@ -120,7 +120,7 @@ TEST(KeyTable, DigitKeysPressTheirDigit) {
       EXPECT_EQ(keyDigit(row.key), '\0') << row.name;
       continue;
     }
-    TapeLines tape;
+    MemoryTape tape;
     SilentHost host;
     CalcEngine engine(tape, host);
     engine.startUp('.');

@@ -50,7 +50,7 @@ TEST(SolvePricing, WritesTheSelectedQuantity) {
     SCOPED_TRACE(std::string(c.cost) + "|" + c.sell + "|" + c.margin);
     PricingInput in{c.cost, c.sell, c.margin, c.solveFor};
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolvePricing(in, out, tape);
     EXPECT_FALSE(out.stopped());
     EXPECT_EQ(writesOf(out), (Writes{{c.control, c.written}}));
@@ -65,7 +65,7 @@ TEST(SolvePricing, WritesTheSelectedQuantity) {
 TEST(SolvePricing, TapeBlockShowsTypedTextsAndTheResult) {
   PricingInput in{"", "100", "20", PricingSolveFor::Cost};
   ModuleSolve out;
-  TapeLines tape;
+  MemoryTape tape;
   tape.append("= 7");
   SolvePricing(in, out, tape);
   EXPECT_EQ(tape.lines,
@@ -98,7 +98,7 @@ TEST(SolvePricing, MissingOrZeroInputStopsWithTheItemsMessage) {
     SCOPED_TRACE(std::string(c.cost) + "|" + c.sell + "|" + c.margin);
     PricingInput in{c.cost, c.sell, c.margin, c.solveFor};
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     SolvePricing(in, out, tape);
     EXPECT_EQ(out.message, c.message);
     EXPECT_TRUE(out.writes.empty());
@@ -129,7 +129,7 @@ TEST(SolvePricing, FaultsStopBeforeAnythingIsWritten) {
     SCOPED_TRACE(std::string(c.cost) + "|" + c.sell + "|" + c.margin);
     PricingInput in{c.cost, c.sell, c.margin, c.solveFor};
     ModuleSolve out;
-    TapeLines tape;
+    MemoryTape tape;
     try {
       SolvePricing(in, out, tape);
       ADD_FAILURE() << "no fault";

@@ -5,7 +5,7 @@
 using namespace tivorum;
 
 TEST(AppendTape5, FirstLineAlwaysOthersOnlyWhenNotEmpty) {
-  TapeLines tape;
+  MemoryTape tape;
   tape.append("before");
   appendTape5(tape, "", "b", "", "d", "");
   appendTape5(tape, "one", "two", "three", "four", "five");
@@ -14,7 +14,7 @@ TEST(AppendTape5, FirstLineAlwaysOthersOnlyWhenNotEmpty) {
 }
 
 TEST(AppendTape5, CutsEachTextTo255Characters) {
-  TapeLines tape;
+  MemoryTape tape;
   appendTape5(tape, std::string(300, 'x'), std::string(256, 'y'));
   ASSERT_EQ(tape.lines.size(), 2u);
   EXPECT_EQ(tape.lines[0], std::string(255, 'x'));

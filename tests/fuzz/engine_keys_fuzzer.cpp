@@ -57,11 +57,11 @@ class Host : public EngineHost {
 };
 
 // The window's tape, kept short: only the last lines matter to the engine.
-class ShortTape : public TapeLines {
+class ShortTape : public MemoryTape {
  public:
   void append(const std::string& line) override {
     if (lines.size() > 4096) lines.erase(lines.begin(), lines.begin() + 2048);
-    TapeLines::append(line);
+    MemoryTape::append(line);
   }
 };
 

@@ -29,7 +29,7 @@ class FakeHost : public ModuleHost {
     messages.push_back((caption + ": " + text).toStdString());
   }
 
-  TapeLines tapeLines;
+  MemoryTape tapeLines;
   char point = '.';
   std::vector<std::string> helpTopics;
   std::vector<std::string> messages;  // "caption: text"
