@@ -22,6 +22,8 @@
 #include "calc/keys.h"
 #include "controls/color_button.h"  // shownCaption
 #include "controls/qt_text.h"
+#include "controls/tape_accessible.h"
+#include "controls/tape_pane.h"
 
 namespace tivorum {
 
@@ -157,6 +159,7 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
   // standard controls and the inner parts of Qt's widgets.
   if (className != QLatin1String(object->metaObject()->className())) return nullptr;
   auto* w = static_cast<QWidget*>(object);
+  if (auto* tape = qobject_cast<TapePane*>(w)) return new TapeAccessible(tape);
   const QLatin1String qtClass = qtClassOf(object);
   // A scroll area's viewport and bar holders belong to it.
   const bool inner = object->objectName().startsWith(QLatin1String("qt_"));

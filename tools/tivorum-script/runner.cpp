@@ -582,6 +582,8 @@ void ScriptRunner::printValue(const QString& name, QWidget* control) {
     value = buttonCaption(button->text());
   } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
     value = oneLine(plain->toPlainText());
+  } else if (auto* pane = qobject_cast<TapePane*>(control)) {
+    value = oneLine(pane->toPlainText());
   } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
     value = oneLine(rich->toPlainText());
   } else if (auto* notebook = qobject_cast<QTabWidget*>(control)) {
