@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/tape_content.h"
+
 namespace tivorum {
 
 // Told of every change after it is made (the tape journal listens here).
@@ -21,7 +23,7 @@ struct TapeObserver {
   virtual void noteSet(std::size_t index, std::string_view note) = 0;
 };
 
-class TapeLines {
+class TapeLines : public TapeContent {
  public:
   TapeLines() = default;
   // A move takes the lines and the observer along and leaves an empty tape
@@ -31,12 +33,12 @@ class TapeLines {
   TapeLines(const TapeLines&) = delete;
   TapeLines& operator=(const TapeLines&) = delete;
 
-  std::size_t size() const { return ends_.size(); }
+  std::size_t size() const override { return ends_.size(); }
   bool empty() const { return ends_.empty(); }
   // "" past the end.
-  std::string_view line(std::size_t i) const;
+  std::string_view line(std::size_t i) const override;
   // "" when the line has none or is past the end.
-  std::string_view note(std::size_t i) const;
+  std::string_view note(std::size_t i) const override;
   // Characters in lines [0, i): where line i starts in text().
   std::size_t offset(std::size_t i) const;
   // Positions count each line's characters and one separator after it,
