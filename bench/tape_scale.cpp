@@ -1,14 +1,21 @@
 // The real main window's tape grown to a million lines: the cost of one more
-// line (appended and painted) at a thousand and at a million lines, then
-// Copy and print-to-file of the whole tape through the window's own keys.
+// line (appended and painted) at a thousand and at a million lines, the
+// memory a line takes, scrolling and selecting at a million lines, then Copy
+// and print-to-file of the whole tape through the window's own keys.
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -55,6 +62,77 @@ void growTo(tivorum::TapePane& tape, long lines, long& next) {
   QCoreApplication::processEvents();
 }
 
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return 0;
+}
+
+// The slowest of `times` runs of `step`, each painted at once, in
+// milliseconds.
+double slowest(tivorum::TapePane& tape, int times, const std::function<void(int)>& step) {
+  double worst = 0;
+  QElapsedTimer timer;
+  for (int i = 0; i < times; ++i) {
+    timer.start();
+    step(i);
+    tape.viewport()->repaint();
+    worst = std::max(worst, timer.nsecsElapsed() / 1e6);
+  }
+  return worst;
+}
+
+void sendKey(QWidget* to, int key, Qt::KeyboardModifiers modifiers) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(to, &press);
+}
+
+void shiftClick(QWidget* viewport, QPoint at) {
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::ShiftModifier);
+    QApplication::sendEvent(viewport, &event);
+  }
+}
+
+// Scrolling, selecting everything and long selections by keys and by the
+// mouse on the whole tape: the slowest of each, painted. True when each
+// stays under the time the eye sees as a pause.
+bool interactions(tivorum::TapePane& tape) {
+  constexpr double kPauseMs = 50;
+  QScrollBar* bar = tape.verticalScrollBar();
+  std::mt19937 random(1);
+  const double scroll = slowest(
+      tape, 200, [&](int) { bar->setValue(static_cast<int>(random() % (bar->maximum() + 1))); });
+  const double wheel =
+      slowest(tape, 200, [&](int) { bar->triggerAction(QAbstractSlider::SliderSingleStepSub); });
+  const double all = slowest(tape, 20, [&](int) {
+    tape.setCaret(0, 0);
+    tape.selectAll();
+  });
+  const double keys = slowest(tape, 20, [&](int) {
+    tape.setCaret(0, 0);
+    sendKey(&tape, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+  });
+  const double pages =
+      slowest(tape, 200, [&](int) { sendKey(&tape, Qt::Key_PageUp, Qt::ShiftModifier); });
+  const double mouse = slowest(tape, 20, [&](int i) {
+    tape.setCaret(0, 0);
+    bar->setValue(bar->maximum() - i);
+    shiftClick(tape.viewport(), QPoint(60, tape.viewport()->height() / 2));
+  });
+  const bool ok = std::max({scroll, wheel, all, keys, pages, mouse}) < kPauseMs;
+  std::printf(
+      "at %d lines, slowest step painted: scroll %.1f ms, by a line %.1f ms, select all %.1f ms, "
+      "shift+ctrl+end %.1f ms, shift+page up %.1f ms, shift+click %.1f ms (target < %.0f ms) %s\n",
+      tape.lineCount(), scroll, wheel, all, keys, pages, mouse, kPauseMs, ok ? "ok" : "MISSED");
+  return ok && tape.selection().count('\n') > tape.lineCount() / 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,10 +148,16 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
   tivorum::TapePane& tape = *calculator.Tape;
 
-  constexpr long kSmall = 1000, kLarge = 1000000;
+  constexpr long kSmall = 1000, kMedium = 100000, kLarge = 1000000;
   long next = 0;
   growTo(tape, kSmall, next);
+  const long smallKb = residentKilobytes();
   const double small = oneMoreLine(tape, next);
+  growTo(tape, kMedium, next);
+  const double perLine = (residentKilobytes() - smallKb) * 1024.0 / (kMedium - kSmall);
+  const bool memoryOk = perLine <= 200;
+  std::printf("tape memory: %.0f bytes a line between %ld and %ld lines (target <= 200) %s\n",
+              perLine, kSmall, kMedium, memoryOk ? "ok" : "MISSED");
   QElapsedTimer growing;
   growing.start();
   growTo(tape, kLarge, next);
@@ -86,6 +170,9 @@ int main(int argc, char** argv) {
       "ratio %.2f (target <= 2) %s\n",
       small, kSmall, large, kLarge, ratio, lineOk ? "ok" : "MISSED");
   std::printf("tape grown to %d lines in %.1f s\n", tape.lineCount(), growSeconds);
+
+  const bool interactionsOk = interactions(tape);
+  tape.setCaret(0, 0);
 
   QElapsedTimer timer;
   timer.start();
@@ -103,5 +190,5 @@ int main(int argc, char** argv) {
   const bool printOk = printSeconds < 1.0 && bytes > kLarge * 3;
   std::printf("print to file of the whole tape (%.1f MB): %.2f s (target < 1 s) %s\n", bytes / 1e6,
               printSeconds, printOk ? "ok" : "MISSED");
-  return lineOk && copyOk && printOk && boxes.messages == 0 ? 0 : 1;
+  return lineOk && memoryOk && interactionsOk && copyOk && printOk && boxes.messages == 0 ? 0 : 1;
 }
