@@ -17,7 +17,7 @@
 #include <system_error>
 
 #include "app/about_form.h"
-#include "app/help_form.h"
+#include "app/help_mode.h"
 #include "app/key_translation.h"
 #include "app/keypad_form.h"
 #include "calc/button_captions.h"
@@ -87,6 +87,7 @@ Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
   buildWindow();
   engine_ = std::make_unique<CalcEngine>(*Tape, static_cast<EngineHost&>(*this));
   moduleTape_ = std::make_unique<ModuleTape>(*engine_, *Tape);
+  helpMode_ = std::make_unique<HelpMode>(*this, *keyWidget(Key::HelpEnable), paths.helpFolder);
   qApp->installEventFilter(this);
   FormCreate();
 }
@@ -184,7 +185,7 @@ void Tcalculator1::keyClicked(Key key) {
     // "=" picks its result format even when help mode then shows its help.
     runReportingErrors(this, [this] { engine_->setResultFormat(); });
   }
-  if (HelpMode && !row.topic.empty()) {
+  if (helpMode_->on() && !row.topic.empty()) {
     ShowButtonHelp(helpTopic(key));
   } else {
     runReportingErrors(this, [this, key] { act(key); });
@@ -240,7 +241,6 @@ void Tcalculator1::refresh() {
 // ---- Start-up and closing ----------------------------------------------------
 
 void Tcalculator1::FormCreate() {
-  HelpFromHelpKey = false;
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, kYellow);
   tips.setColor(QPalette::ToolTipText, Qt::black);
@@ -342,29 +342,16 @@ void Tcalculator1::ColorButton9Click() {
 }
 
 void Tcalculator1::SpeedButton1Click() {
-  if (!HelpMode) {
-    keyWidget(Key::HelpEnable)->hide();
-    HelpMode = true;
-  } else {
-    HelpFromHelpKey = true;
-    ShowButtonHelp("Help");
-    HelpFromHelpKey = false;
-    keyWidget(Key::HelpEnable)->show();
-    HelpMode = false;
-  }
+  helpMode_->helpKey();
   focusEquals();
 }
 
 void Tcalculator1::ShowButtonHelp(std::string_view topic) {
-  {
-    THelpForm form(this);
-    form.fill(topic, paths_.helpFolder);
-    dialogs().showHelp(form);
-  }
-  if (HelpMode && !HelpFromHelpKey) {
-    keyWidget(Key::HelpEnable)->show();
-    HelpMode = false;
-  }
+  helpMode_->show(topic);
+}
+
+bool Tcalculator1::inHelpMode() const {
+  return helpMode_->on();
 }
 
 void Tcalculator1::message(QWidget* parent, const QString& caption, const QString& text,
@@ -428,7 +415,7 @@ bool Tcalculator1::eventFilter(QObject* watched, QEvent* event) {
   QWidget* focus = QApplication::focusWidget();
   if (focus ? target != focus : !target->isWindow()) return false;
   const KeyEvent key = translateKey(*static_cast<QKeyEvent*>(event), type != QEvent::KeyRelease,
-                                    focusOf(target), HelpMode);
+                                    focusOf(target), helpMode_->on());
   if (type == QEvent::ShortcutOverride) {
     // A key the program acts on is not a shortcut.
     if (InputRouter::decide(key).kind == Action::PassThrough) return false;

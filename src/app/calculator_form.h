@@ -34,6 +34,7 @@ class QPlainTextEdit;
 class TColorButton;
 
 namespace tivorum {
+class HelpMode;
 class TapePane;
 
 // Where the program keeps its files.
@@ -58,6 +59,8 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   // Shows the help window with one topic of the help file; in help mode a
   // key's help also ends the mode.
   void ShowButtonHelp(std::string_view topic);
+  // After the Help key: the next key shows its help.
+  bool inHelpMode() const;
 
   // ModuleHost
   QWidget& hostWindow() override { return *this; }
@@ -69,7 +72,6 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   const std::filesystem::path& settingsFolder() const override { return paths_.settingsFolder; }
   void message(QWidget* parent, const QString& caption, const QString& text,
                tivorum::BoxIcon icon) override;
-  const std::filesystem::path& helpFolder() const { return paths_.helpFolder; }
 
   // The first activation's loading, run once; start-up calls it right after
   // showing so that it never depends on a window manager activating us.
@@ -90,8 +92,6 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
 
   bool HintsOn = true;
   bool TapeShown = true;
-  bool HelpMode = false;
-  bool HelpFromHelpKey = false;
   // CALCULAT.TXT was already over the size limit at start-up.
   bool BigTapeFile = false;
 
@@ -161,6 +161,7 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   tivorum::AppPaths paths_;
   std::array<QAbstractButton*, tivorum::kKeyCount> keys_{};
   std::unique_ptr<tivorum::CalcEngine> engine_;
+  std::unique_ptr<tivorum::HelpMode> helpMode_;
   std::unique_ptr<tivorum::Tape> moduleTape_;
   tivorum::CurrencyFactors currencyFactors_{};
   tivorum::ModuleWindowFactory moduleWindows_;

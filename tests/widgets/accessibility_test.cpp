@@ -193,7 +193,7 @@ TEST(Accessibility, WhatIsNotShownIsLeftOutOfTheTree) {
 
   // Help mode takes the front Help key away; the one behind shows.
   w.findChild<QAbstractButton*>("SpeedButton2")->click();
-  ASSERT_TRUE(w.HelpMode);
+  ASSERT_TRUE(w.inHelpMode());
   nodes = walkWindow(&w);
   EXPECT_EQ(countNamed(nodes, "SpeedButton2"), 0);
   EXPECT_EQ(countNamed(nodes, "SpeedButton1"), 1);

@@ -475,9 +475,9 @@ TEST(Calculator, F1IsTheHelpKeyAndCtrlQIsOff) {
   Started s("");
   s.window->show();
   strike(*s.window, {{Qt::Key_F1, {}, ""}});
-  EXPECT_TRUE(s.window->HelpMode);
+  EXPECT_TRUE(s.window->inHelpMode());
   strike(*s.window, {{Qt::Key_F1, {}, ""}});
-  EXPECT_FALSE(s.window->HelpMode);
+  EXPECT_FALSE(s.window->inHelpMode());
   EXPECT_EQ(s.dialogs.boxes, std::vector<std::string>{"help"});
   strike(*s.window, {{Qt::Key_Q, kCtrl, "\x11"}});
   EXPECT_FALSE(s.window->isVisible());

@@ -1,0 +1,87 @@
+#include "app/help_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/help_form.h"
+#include "controls/dialogs.h"
+
+using namespace tivorum;
+
+namespace {
+
+// Records the topic of every help window shown, by its heading.
+class HelpRecorder : public Dialogs {
+ public:
+  void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
+  bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+  void showHelp(QDialog& window) override {
+    topics.push_back(static_cast<THelpForm&>(window).lines().value(0).toStdString());
+    if (whileShown) std::exchange(whileShown, nullptr)();
+  }
+  void showAbout(QDialog&) override {}
+  PrintAnswer askPrint(QWidget*, bool) override { return {}; }
+  std::vector<std::string> topics;
+  std::function<void()> whileShown;  // runs once, as the window shows
+};
+
+struct Fixture {
+  Fixture() {
+    setDialogs(&recorder);
+    window.show();
+  }
+  ~Fixture() { setDialogs(nullptr); }
+  HelpRecorder recorder;
+  QWidget window;
+  QPushButton* enableKey = new QPushButton(&window);
+  HelpMode mode{window, *enableKey, "missing"};
+};
+
+}  // namespace
+
+TEST(HelpMode, TheHelpKeyAndATopicStartAndEndTheMode) {
+  enum Step { HelpKey, Topic };
+  const struct {
+    const char* what;
+    std::vector<Step> steps;
+    bool onAfter;
+    std::vector<std::string> shown;
+  } cases[] = {
+      {"help key starts", {HelpKey}, true, {}},
+      {"a key's topic ends", {HelpKey, Topic}, false, {"*** Sin ***"}},
+      {"help key again shows help on help", {HelpKey, HelpKey}, false, {"*** Help ***"}},
+      {"a topic outside the mode", {Topic}, false, {"*** Sin ***"}},
+      {"the mode again after it ended", {HelpKey, Topic, HelpKey}, true, {"*** Sin ***"}},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    for (Step step : c.steps) step == HelpKey ? f.mode.helpKey() : f.mode.show("Sin");
+    EXPECT_EQ(f.mode.on(), c.onAfter) << c.what;
+    // The Help Enable key lies over the Help key and hides while the mode lasts.
+    EXPECT_EQ(f.enableKey->isVisible(), !c.onAfter) << c.what;
+    EXPECT_EQ(f.recorder.topics, c.shown) << c.what;
+  }
+}
+
+// A module's Help asked for while the help on help shows leaves the mode to
+// the Help key, which ends it once that window closes.
+TEST(HelpMode, HelpOnHelpEndsTheModeWhenItCloses) {
+  Fixture f;
+  f.mode.helpKey();
+  bool onDuring = false;
+  f.recorder.whileShown = [&] {
+    f.mode.show("Loan");
+    onDuring = f.mode.on();
+  };
+  f.mode.helpKey();
+  EXPECT_TRUE(onDuring);
+  EXPECT_FALSE(f.mode.on());
+  EXPECT_TRUE(f.enableKey->isVisible());
+  EXPECT_EQ(f.recorder.topics, (std::vector<std::string>{"*** Help ***", "*** Loan ***"}));
+}
