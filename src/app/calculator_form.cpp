@@ -17,10 +17,10 @@
 #include <system_error>
 
 #include "app/about_form.h"
+#include "app/calculator_module_host.h"
 #include "app/help_mode.h"
 #include "app/key_translation.h"
 #include "app/keypad_form.h"
-#include "calc/button_captions.h"
 #include "calc/paste_number.h"
 #include "calc/tape_file.h"
 #include "controls/color_button.h"
@@ -40,44 +40,9 @@ constexpr int kFrameAllowance = 7;
 constexpr int kClientWidth = 396;
 constexpr int kClientHeight = 426;
 
-constexpr std::pair<Key, Module> kModules[] = {
-    {Key::Currency, Module::Currency},     {Key::Loan, Module::Loan},
-    {Key::Dividend, Module::Dividend},     {Key::Financial, Module::Financial},
-    {Key::ProfitLoss, Module::Profit},     {Key::Interest, Module::Interest},
-    {Key::Investment, Module::Investment}, {Key::Area, Module::Area},
-    {Key::Volume, Module::Volume},         {Key::Surface, Module::Surface},
-};
-
-// The Help button of a module window, on its shown page.
-QAbstractButton* helpButtonOf(QWidget* window) {
-  const QString caption = qstr(kHelpCaption);
-  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-    if (b->text() == caption && b->isVisible() && b->isEnabled()) return b;
-  }
-  return nullptr;
-}
-
 constexpr std::pair<Key, TrigKey> kTrigKeys[] = {
     {Key::Sin, TrigKey::Sin},       {Key::Cos, TrigKey::Cos},       {Key::Tan, TrigKey::Tan},
     {Key::ArcSin, TrigKey::ArcSin}, {Key::ArcCos, TrigKey::ArcCos}, {Key::ArcTan, TrigKey::ArcTan},
-};
-
-}  // namespace
-
-namespace {
-
-// The modules' way onto the tape: through the engine, so that "=" never
-// takes back a line a module wrote.
-class ModuleTape : public Tape {
- public:
-  ModuleTape(CalcEngine& engine, TapePane& pane) : engine_(engine), pane_(pane) {}
-  void append(const std::string& line) override { engine_.appendTape5(line); }
-  void removeLast() override { pane_.removeLast(); }
-  void clear() override { engine_.clearTape(); }
-
- private:
-  CalcEngine& engine_;
-  TapePane& pane_;
 };
 
 }  // namespace
@@ -86,8 +51,9 @@ Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
     : QWidget(parent), paths_(paths), settingsFile_(paths.settingsFolder) {
   buildWindow();
   engine_ = std::make_unique<CalcEngine>(*Tape, static_cast<EngineHost&>(*this));
-  moduleTape_ = std::make_unique<ModuleTape>(*engine_, *Tape);
   helpMode_ = std::make_unique<HelpMode>(*this, *keyWidget(Key::HelpEnable), paths.helpFolder);
+  modules_ = std::make_unique<CalculatorModuleHost>(*this, *engine_, *Tape, *helpMode_,
+                                                    paths.settingsFolder);
   qApp->installEventFilter(this);
   FormCreate();
 }
@@ -96,8 +62,12 @@ Tcalculator1::~Tcalculator1() {
   qApp->removeEventFilter(this);
 }
 
-Tape& Tcalculator1::tape() {
-  return *moduleTape_;
+void Tcalculator1::setModuleWindows(ModuleWindowFactory factory) {
+  modules_->setFactory(std::move(factory));
+}
+
+ModuleHost& Tcalculator1::moduleHost() {
+  return *modules_;
 }
 
 // ---- Building --------------------------------------------------------------
@@ -186,7 +156,7 @@ void Tcalculator1::keyClicked(Key key) {
     runReportingErrors(this, [this] { engine_->setResultFormat(); });
   }
   if (helpMode_->on() && !row.topic.empty()) {
-    ShowButtonHelp(helpTopic(key));
+    helpMode_->show(helpTopic(key));
   } else {
     runReportingErrors(this, [this, key] { act(key); });
   }
@@ -194,9 +164,8 @@ void Tcalculator1::keyClicked(Key key) {
 }
 
 void Tcalculator1::act(Key key) {
-  for (const auto& [k, module] : kModules) {
-    if (k == key) return openModule(module);
-  }
+  if (const std::optional<Module> module = CalculatorModuleHost::moduleOf(key))
+    return modules_->open(*module);
   switch (key) {
     case Key::Tape:
       return TapeButClick();
@@ -263,14 +232,7 @@ void Tcalculator1::FormShow() {
   engine_->startUp(decimalChar);
   refresh();
   focusEquals();
-  CurrencyFactorsLoad load = loadCurrencyFactors(paths_.settingsFolder);
-  currencyFactors_ = load.factors;
-  // Loading stops being reported at the first factor that is not a number.
-  if (!load.messages.empty()) reportError(this, load.messages.front());
-}
-
-char Tcalculator1::decimalChar() const {
-  return engine_->DecimalChar();
+  modules_->loadCurrencyFactors();
 }
 
 void Tcalculator1::changeEvent(QEvent* event) {
@@ -346,30 +308,13 @@ void Tcalculator1::SpeedButton1Click() {
   focusEquals();
 }
 
-void Tcalculator1::ShowButtonHelp(std::string_view topic) {
-  helpMode_->show(topic);
-}
-
 bool Tcalculator1::inHelpMode() const {
   return helpMode_->on();
-}
-
-void Tcalculator1::message(QWidget* parent, const QString& caption, const QString& text,
-                           BoxIcon icon) {
-  dialogs().message(parent, caption, text, icon);
 }
 
 void Tcalculator1::AboutButtonClick() {
   TAboutCal box(this);
   dialogs().showAbout(box);
-}
-
-void Tcalculator1::openModule(Module module) {
-  if (QPointer<QDialog> window = moduleWindows_ ? moduleWindows_(module, *this) : nullptr) {
-    moduleWindow_ = window;
-    window->exec();
-    delete window.data();
-  }
 }
 
 // ---- The tape's buttons ----------------------------------------------------------
@@ -401,7 +346,7 @@ Focus Tcalculator1::focusOf(QWidget* target) const {
     if (target == this) return Focus::MainWindow;
     return target == Tape ? Focus::Tape : Focus::MainKey;
   }
-  return window == moduleWindow_ ? Focus::ModuleControl : Focus::Dialog;
+  return modules_->isOpen(window) ? Focus::ModuleControl : Focus::Dialog;
 }
 
 bool Tcalculator1::eventFilter(QObject* watched, QEvent* event) {
@@ -459,8 +404,7 @@ void Tcalculator1::perform(const Action& action, QWidget* window) {
     case Action::Help:
       return SpeedButton1Click();
     case Action::ModuleHelp:
-      if (QAbstractButton* help = helpButtonOf(window)) help->click();
-      return;
+      return CalculatorModuleHost::clickHelpOf(*window);
     case Action::PassThrough:
     case Action::Swallow:
       return;

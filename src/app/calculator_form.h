@@ -34,6 +34,7 @@ class QPlainTextEdit;
 class TColorButton;
 
 namespace tivorum {
+class CalculatorModuleHost;
 class HelpMode;
 class TapePane;
 
@@ -44,7 +45,7 @@ struct AppPaths {
 };
 }  // namespace tivorum
 
-class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum::EngineHost {
+class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   Q_OBJECT
 
  public:
@@ -52,26 +53,12 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   ~Tcalculator1() override;
 
   // What the module keys open; without it they open nothing.
-  void setModuleWindows(tivorum::ModuleWindowFactory factory) {
-    moduleWindows_ = std::move(factory);
-  }
+  void setModuleWindows(tivorum::ModuleWindowFactory factory);
+  // The window as the module windows see it.
+  tivorum::ModuleHost& moduleHost();
 
-  // Shows the help window with one topic of the help file; in help mode a
-  // key's help also ends the mode.
-  void ShowButtonHelp(std::string_view topic);
   // After the Help key: the next key shows its help.
   bool inHelpMode() const;
-
-  // ModuleHost
-  QWidget& hostWindow() override { return *this; }
-  void showHelp(std::string_view topic) override { ShowButtonHelp(topic); }
-  // The tape as the module windows write to it (one line per append).
-  tivorum::Tape& tape() override;
-  tivorum::CurrencyFactors& currencyFactors() override { return currencyFactors_; }
-  char decimalChar() const override;
-  const std::filesystem::path& settingsFolder() const override { return paths_.settingsFolder; }
-  void message(QWidget* parent, const QString& caption, const QString& text,
-               tivorum::BoxIcon icon) override;
 
   // The first activation's loading, run once; start-up calls it right after
   // showing so that it never depends on a window manager activating us.
@@ -150,7 +137,6 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   void AboutButtonClick();
   void ButtonPrintClick();
   void ButtonCopyClick();
-  void openModule(tivorum::Module module);
 
   void setOnOffLook(TColorButton* key, bool on);
   void applyHints();
@@ -162,10 +148,7 @@ class Tcalculator1 : public QWidget, public tivorum::ModuleHost, private tivorum
   std::array<QAbstractButton*, tivorum::kKeyCount> keys_{};
   std::unique_ptr<tivorum::CalcEngine> engine_;
   std::unique_ptr<tivorum::HelpMode> helpMode_;
-  std::unique_ptr<tivorum::Tape> moduleTape_;
-  tivorum::CurrencyFactors currencyFactors_{};
-  tivorum::ModuleWindowFactory moduleWindows_;
-  QPointer<QDialog> moduleWindow_;  // the one open, if any
+  std::unique_ptr<tivorum::CalculatorModuleHost> modules_;
   tivorum::InputRouter router_;
   bool shown_ = false;
   bool activated_ = false;

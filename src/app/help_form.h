@@ -1,5 +1,5 @@
 // The help window: one topic of the help file, shown modally by the main
-// window's ShowButtonHelp (which every module's Help key calls).
+// window's help mode (which every module's Help key calls too).
 #pragma once
 
 #include <QDialog>

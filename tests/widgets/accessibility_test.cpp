@@ -153,7 +153,7 @@ TEST(Accessibility, EveryControlOfEveryModuleWindowAndPageHasARoleAndAName) {
       Module::Currency, Module::Loan,       Module::Dividend, Module::Financial, Module::Profit,
       Module::Interest, Module::Investment, Module::Area,     Module::Volume,    Module::Surface};
   for (Module m : modules) {
-    std::unique_ptr<QDialog> window(createModuleWindow(m, *s.window));
+    std::unique_ptr<QDialog> window(createModuleWindow(m, s.window->moduleHost()));
     ASSERT_NE(window, nullptr);
     window->show();
     SCOPED_TRACE(window->objectName().toStdString());

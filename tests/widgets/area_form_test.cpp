@@ -28,7 +28,7 @@ class AreaFormTest : public ::testing::Test {
   void SetUp() override {
     const std::filesystem::path folder = folder_.path().toStdString();
     calculator_ = std::make_unique<Tcalculator1>(AppPaths{folder, folder});
-    form_ = std::make_unique<TAreaForm>(*calculator_);
+    form_ = std::make_unique<TAreaForm>(calculator_->moduleHost());
     form_->show();
   }
 

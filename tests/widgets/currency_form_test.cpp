@@ -64,7 +64,7 @@ class CurrencyFormTest : public ::testing::Test {
   }
 
   TCurrencyForm& open() {
-    form_ = std::make_unique<TCurrencyForm>(*calculator_);
+    form_ = std::make_unique<TCurrencyForm>(calculator_->moduleHost());
     dialogs_.group = form_->CurrencyGroup.box;
     form_->show();
     QApplication::setActiveWindow(form_.get());

@@ -30,7 +30,7 @@ namespace {
 
 struct WindowCase {
   const char* name;
-  std::function<QDialog*(Tcalculator1&)> create;
+  std::function<QDialog*(ModuleHost&)> create;
   const char* caption;
   QSize client;
   bool staysOnTop;
@@ -40,28 +40,28 @@ struct WindowCase {
 
 const WindowCase kWindows[] = {
     {"TInterestForm",
-     [](Tcalculator1& o) { return new TInterestForm(o); },
+     [](ModuleHost& o) { return new TInterestForm(o); },
      "Interest",
      {277, 222},
      false,
      true,
      "CloseInterestButton"},
     {"TDividendForm",
-     [](Tcalculator1& o) { return new TDividendForm(o); },
+     [](ModuleHost& o) { return new TDividendForm(o); },
      "Dividend Calculator",
      {295, 175},
      true,
      false,
      "DivExitButton"},
     {"TCurrencyForm",
-     [](Tcalculator1& o) { return new TCurrencyForm(o); },
+     [](ModuleHost& o) { return new TCurrencyForm(o); },
      "Currency Conversion",
      {429, 205},
      false,
      true,
      "CloseButton"},
     {"TPricingForm",
-     [](Tcalculator1& o) { return new TPricingForm(o); },
+     [](ModuleHost& o) { return new TPricingForm(o); },
      "Pricing and Profit",
      {303, 184},
      false,
@@ -105,7 +105,7 @@ class HeightRecorder : public QObject {
 TEST_F(RatePriceFormsTest, FixedSilverFrameWithBoldArial) {
   for (const WindowCase& c : kWindows) {
     SCOPED_TRACE(c.name);
-    std::unique_ptr<QDialog> form(c.create(*calculator_));
+    std::unique_ptr<QDialog> form(c.create(calculator_->moduleHost()));
     EXPECT_EQ(form->objectName().toStdString(), c.name);
     EXPECT_EQ(form->windowTitle().toStdString(), c.caption);
     EXPECT_EQ(form->size(), c.client);
@@ -127,7 +127,7 @@ TEST_F(RatePriceFormsTest, FixedSilverFrameWithBoldArial) {
 TEST_F(RatePriceFormsTest, ControlsFitAndDoNotOverlap) {
   for (const WindowCase& c : kWindows) {
     SCOPED_TRACE(c.name);
-    std::unique_ptr<QDialog> form(c.create(*calculator_));
+    std::unique_ptr<QDialog> form(c.create(calculator_->moduleHost()));
     form->show();
     std::vector<QWidget*> controls;
     for (QWidget* w : form->findChildren<QWidget*>()) {
@@ -185,7 +185,7 @@ TEST_F(RatePriceFormsTest, RadioItemsLabelTheFieldBesideThem) {
       if (std::string(w.name) == row.window) c = &w;
     }
     ASSERT_NE(c, nullptr);
-    std::unique_ptr<QDialog> form(c->create(*calculator_));
+    std::unique_ptr<QDialog> form(c->create(calculator_->moduleHost()));
     const auto items = form->findChildren<QRadioButton*>();
     ASSERT_GT(items.size(), row.item);
     auto* field = form->findChild<NumericEdit*>(row.field);
@@ -200,7 +200,7 @@ TEST_F(RatePriceFormsTest, RadioItemsLabelTheFieldBesideThem) {
 TEST_F(RatePriceFormsTest, CloseButtonShrinksTheWindowInSixSteps) {
   for (const WindowCase& c : kWindows) {
     SCOPED_TRACE(c.name);
-    std::unique_ptr<QDialog> form(c.create(*calculator_));
+    std::unique_ptr<QDialog> form(c.create(calculator_->moduleHost()));
     HeightRecorder recorder;
     form->installEventFilter(&recorder);
     auto* close = form->findChild<QPushButton*>(c.closeButton);
