@@ -14,24 +14,13 @@
 
 #include "app/app_setup.h"
 #include "app/calculator_form.h"
-#include "app/help_form.h"
 #include "controls/dialogs.h"
+#include "help_recorder.h"
 
 using namespace tivorum;
+using tivorum::test::HelpRecorder;
 
 namespace {
-
-class HelpRecorder : public Dialogs {
- public:
-  void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
-  bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(QDialog& window) override {
-    topics.push_back(static_cast<THelpForm&>(window).lines().value(0).toStdString());
-  }
-  void showAbout(QDialog&) override {}
-  PrintAnswer askPrint(QWidget*, bool) override { return {}; }
-  std::vector<std::string> topics;
-};
 
 void pressF1(QWidget* at) {
   for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {

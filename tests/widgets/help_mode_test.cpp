@@ -4,32 +4,16 @@
 
 #include <QPushButton>
 #include <QWidget>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "app/help_form.h"
 #include "controls/dialogs.h"
+#include "help_recorder.h"
 
 using namespace tivorum;
+using tivorum::test::HelpRecorder;
 
 namespace {
-
-// Records the topic of every help window shown, by its heading.
-class HelpRecorder : public Dialogs {
- public:
-  void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
-  bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(QDialog& window) override {
-    topics.push_back(static_cast<THelpForm&>(window).lines().value(0).toStdString());
-    if (whileShown) std::exchange(whileShown, nullptr)();
-  }
-  void showAbout(QDialog&) override {}
-  PrintAnswer askPrint(QWidget*, bool) override { return {}; }
-  std::vector<std::string> topics;
-  std::function<void()> whileShown;  // runs once, as the window shows
-};
 
 struct Fixture {
   Fixture() {
