@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
   Tcalculator1 calculator(tivorum::AppPaths{dir, dir});
   tivorum::startMainWindow(calculator);
   QCoreApplication::processEvents();
-  tivorum::TapePane& tape = *calculator.Tape;
+  tivorum::TapePane& tape = calculator.tapePane();
 
   constexpr long kSmall = 1000, kMedium = 100000, kLarge = 1000000;
   long next = 0;

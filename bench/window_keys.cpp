@@ -44,6 +44,6 @@ int main(int argc, char** argv) {
   }
   const double seconds = timer.nsecsElapsed() / 1e9;
   std::printf("main window keys (offscreen): %d keys in %.2f s: %.0f keys/s (%d tape lines)\n",
-              kKeys, seconds, kKeys / seconds, calculator.Tape->lineCount());
+              kKeys, seconds, kKeys / seconds, calculator.tapePane().lineCount());
   return boxes.messages == 0 ? 0 : 1;
 }

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
@@ -22,13 +21,12 @@
 #include "app/key_translation.h"
 #include "app/keypad_form.h"
 #include "calc/paste_number.h"
-#include "calc/tape_file.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
 #include "controls/look.h"
 #include "controls/qt_text.h"
+#include "controls/tape_output.h"
 #include "controls/tape_pane.h"
-#include "controls/tape_print.h"
 
 using namespace tivorum;
 
@@ -50,6 +48,7 @@ constexpr std::pair<Key, TrigKey> kTrigKeys[] = {
 Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
     : QWidget(parent), paths_(paths), settingsFile_(paths.settingsFolder) {
   buildWindow();
+  tapeOutput_ = std::make_unique<TapeOutput>(*this, *Tape);
   engine_ = std::make_unique<CalcEngine>(*Tape, static_cast<EngineHost&>(*this));
   helpMode_ = std::make_unique<HelpMode>(*this, *keyWidget(Key::HelpEnable), paths.helpFolder);
   modules_ = std::make_unique<CalculatorModuleHost>(*this, *engine_, *Tape, *helpMode_,
@@ -104,16 +103,11 @@ void Tcalculator1::buildWindow() {
     // The tape comes between the keypad and the keys below it.
     if (key == Key::Help) buildTape();
   });
-  KeypadPanel = keypad.panel;
   keys_ = keypad.keys;
   for (size_t i = 0; i < keys_.size(); ++i) {
     connect(keys_[i], &QAbstractButton::clicked, this,
             [this, key = static_cast<Key>(i)] { keyClicked(key); });
   }
-
-  TempMemo = new QPlainTextEdit(this);
-  TempMemo->setObjectName("TempMemo");
-  TempMemo->hide();
 }
 
 void Tcalculator1::buildTape() {
@@ -128,6 +122,10 @@ void Tcalculator1::buildTape() {
   paper.setColor(QPalette::Base, Qt::white);
   paper.setColor(QPalette::Text, Qt::black);
   Tape->setPalette(paper);
+}
+
+QString Tcalculator1::displayText() const {
+  return display->text();
 }
 
 QAbstractButton* Tcalculator1::keyWidget(Key key) const {
@@ -320,22 +318,11 @@ void Tcalculator1::AboutButtonClick() {
 // ---- The tape's buttons ----------------------------------------------------------
 
 void Tcalculator1::ButtonCopyClick() {
-  Tape->copyToClipboard();
+  tapeOutput_->copy();
 }
 
 void Tcalculator1::ButtonPrintClick() {
-  const bool selected = Tape->hasSelection();
-  PrintAnswer answer = dialogs().askPrint(this, selected);
-  if (answer.accepted) {
-    std::vector<std::string> lines;
-    if (selected && (printsTextFile(answer) || answer.selectionOnly)) {
-      TempMemo->setPlainText(Tape->selection());
-      lines = textLines(TempMemo->toPlainText());
-    } else {
-      lines = Tape->lines();
-    }
-    printTape(this, answer, lines, Tape->font(), BigTapeFile);
-  }
+  tapeOutput_->print();
 }
 
 // ---- Keyboard -------------------------------------------------------------------
@@ -398,9 +385,7 @@ void Tcalculator1::perform(const Action& action, QWidget* window) {
     }
     case Action::Copy:
       // A selection on the tape is what the user means to copy.
-      QGuiApplication::clipboard()->setText(Tape->hasSelection() ? Tape->selection()
-                                                                 : display->text().remove(' '));
-      return;
+      return tapeOutput_->copySelectionOr(displayText().remove(' '));
     case Action::Help:
       return SpeedButton1Click();
     case Action::ModuleHelp:

@@ -30,12 +30,12 @@
 class QAbstractButton;
 class QDialog;
 class QLineEdit;
-class QPlainTextEdit;
 class TColorButton;
 
 namespace tivorum {
 class CalculatorModuleHost;
 class HelpMode;
+class TapeOutput;
 class TapePane;
 
 // Where the program keeps its files.
@@ -77,10 +77,12 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   // The engine behind the keypad.
   tivorum::CalcEngine& engine() { return *engine_; }
 
-  bool HintsOn = true;
-  bool TapeShown = true;
-  // CALCULAT.TXT was already over the size limit at start-up.
-  bool BigTapeFile = false;
+  // The Hints and Tape keys: hints show, the tape is slid out.
+  bool hintsOn() const { return HintsOn; }
+  bool tapeShown() const { return TapeShown; }
+  // The number the display shows, as it shows it.
+  QString displayText() const;
+  tivorum::TapePane& tapePane() { return *Tape; }
 
   // The keys, by the key table; key() is null for a key that is not a
   // colour button (the Help, About and tape keys).
@@ -88,12 +90,6 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   TColorButton* key(tivorum::Key key) const;
   // Presses a key as if clicked, so that help mode and the focus rules apply.
   void pressKey(tivorum::Key key);
-
-  // Controls, under their own names.
-  QLineEdit* display;
-  QWidget* KeypadPanel = nullptr;
-  tivorum::TapePane* Tape;
-  QPlainTextEdit* TempMemo;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -144,9 +140,16 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   int outerWidth() const;
   void focusEquals();
 
+  // Controls, under their own names.
+  QLineEdit* display;
+  tivorum::TapePane* Tape;
+
+  bool HintsOn = true;
+  bool TapeShown = true;
   tivorum::AppPaths paths_;
   std::array<QAbstractButton*, tivorum::kKeyCount> keys_{};
   std::unique_ptr<tivorum::CalcEngine> engine_;
+  std::unique_ptr<tivorum::TapeOutput> tapeOutput_;
   std::unique_ptr<tivorum::HelpMode> helpMode_;
   std::unique_ptr<tivorum::CalculatorModuleHost> modules_;
   tivorum::InputRouter router_;

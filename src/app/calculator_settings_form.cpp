@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/calculator_form.h"
-#include "calc/tape_file.h"
 #include "calc/window_place.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
+#include "controls/tape_output.h"
 
 using namespace tivorum;
 
@@ -52,7 +52,7 @@ void Tcalculator1::FormActivate() {
   for (int i = 0; i < kMemoryCount; ++i) engine_->setMemoryLoc(i, stored.memory[i]);
   std::error_code ec;
   std::filesystem::path here = std::filesystem::current_path(ec);
-  BigTapeFile = tapeFileIsBig(ec ? std::filesystem::path(".") : here);
+  tapeOutput_->noteTapeFile(ec ? std::filesystem::path(".") : here);
   HintsOn = stored.hintsOn;
   TapeShown = stored.tapeShown;
   placeWindow(stored);

@@ -201,7 +201,7 @@ TEST(Accessibility, WhatIsNotShownIsLeftOutOfTheTree) {
 
   // With the tape put away the window ends before the tape.
   w.findChild<TColorButton*>("TapeBut")->click();
-  ASSERT_FALSE(w.TapeShown);
+  ASSERT_FALSE(w.tapeShown());
   nodes = walkWindow(&w);
   EXPECT_EQ(countNamed(nodes, "Tape"), 0);
   EXPECT_EQ(countNamed(nodes, "ButtonCopy"), 0);

@@ -109,8 +109,8 @@ TEST(Calculator, SettingKeysStartWithTheLookOfTheStoredSettings) {
   };
   for (const auto& c : cases) {
     Started s(c.ini);
-    EXPECT_EQ(s.window->HintsOn, c.hints) << c.ini;
-    EXPECT_EQ(s.window->TapeShown, c.tape) << c.ini;
+    EXPECT_EQ(s.window->hintsOn(), c.hints) << c.ini;
+    EXPECT_EQ(s.window->tapeShown(), c.tape) << c.ini;
     EXPECT_TRUE(c.hints ? looksOn(s.window->key(Key::Hints)) : looksOff(s.window->key(Key::Hints)))
         << c.ini;
     EXPECT_TRUE(c.tape ? looksOn(s.window->key(Key::Tape)) : looksOff(s.window->key(Key::Tape)))
@@ -130,7 +130,7 @@ TEST(Calculator, HintKeySwitchesHintsForTheWholeApplication) {
   EXPECT_TRUE(hintShown(s.window->key(Key::Sin)));
   EXPECT_TRUE(hintShown(&other));
   s.window->key(Key::Hints)->click();
-  EXPECT_FALSE(s.window->HintsOn);
+  EXPECT_FALSE(s.window->hintsOn());
   EXPECT_TRUE(looksOff(s.window->key(Key::Hints)));
   EXPECT_FALSE(hintShown(s.window->key(Key::Sin)));
   EXPECT_FALSE(hintShown(&other));
@@ -173,7 +173,7 @@ TEST(Calculator, TapeKeySlidesBetweenTheTwoWidths) {
   } steps[] = {{false, 177}, {true, 396}, {false, 177}};
   for (const auto& step : steps) {
     s.window->key(Key::Tape)->click();
-    EXPECT_EQ(s.window->TapeShown, step.shownAfter);
+    EXPECT_EQ(s.window->tapeShown(), step.shownAfter);
     EXPECT_EQ(s.window->width(), step.width);
     EXPECT_EQ(s.window->height(), 426);
     EXPECT_TRUE(step.shownAfter ? looksOn(s.window->key(Key::Tape))
@@ -207,11 +207,11 @@ TEST(Calculator, AltAndALetterPressesTheFirstKeyWithThatAccelerator) {
   for (const auto& c : cases) {
     Started s("");
     QApplication::setActiveWindow(s.window.get());
-    QWidget* target =
-        c.tapeFocused ? static_cast<QWidget*>(s.window->Tape) : s.window->keyWidget(Key::Equals);
+    QWidget* target = c.tapeFocused ? static_cast<QWidget*>(&s.window->tapePane())
+                                    : s.window->keyWidget(Key::Equals);
     target->setFocus();
     QTest::keyClick(target, c.key, Qt::AltModifier);
-    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.text;
+    EXPECT_EQ(s.window->displayText().toStdString(), c.display) << c.text;
     EXPECT_EQ(s.window->engine().StorePending(), c.storePending) << c.text;
     EXPECT_TRUE(s.dialogs.boxes.empty()) << c.text;
   }
@@ -340,7 +340,7 @@ TEST(Calculator, KeypadComputesWhateverNumLockSays) {
   for (const auto& c : cases) {
     Started s("");
     strike(*s.window, c.keys);
-    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.what;
+    EXPECT_EQ(s.window->displayText().toStdString(), c.display) << c.what;
     EXPECT_EQ(s.window->focusWidget(), s.window->keyWidget(Key::Equals)) << c.what;
   }
 }
@@ -368,8 +368,8 @@ TEST(Calculator, KeypadByItsKeysymAsWaylandReportsIt) {
   for (const auto& c : cases) {
     Started s("");
     strike(*s.window, c.keys);
-    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.what;
-    EXPECT_EQ(s.window->Tape->lines(), c.tape) << c.what;
+    EXPECT_EQ(s.window->displayText().toStdString(), c.display) << c.what;
+    EXPECT_EQ(s.window->tapePane().lines(), c.tape) << c.what;
   }
 }
 
@@ -394,11 +394,11 @@ TEST(Calculator, AKeyOfABoxNeverReachesTheMainWindow) {
     send(equals, QEvent::KeyPress, key, true);  // held down
     send(equals, QEvent::KeyRelease, key, true);
     send(equals, QEvent::KeyRelease, key);
-    EXPECT_EQ(s.window->display->text().toStdString(), "5") << key.key;
-    EXPECT_TRUE(s.window->Tape->lines().empty()) << key.key;
+    EXPECT_EQ(s.window->displayText().toStdString(), "5") << key.key;
+    EXPECT_TRUE(s.window->tapePane().lines().empty()) << key.key;
     // The next stroke is the user's own.
     strike(*s.window, key);
-    EXPECT_EQ(s.window->Tape->lines(), (std::vector<std::string>{"5", "= 5"})) << key.key;
+    EXPECT_EQ(s.window->tapePane().lines(), (std::vector<std::string>{"5", "= 5"})) << key.key;
   }
 }
 
@@ -413,7 +413,7 @@ TEST(Calculator, CopyTakesTheNumberShownOrTheTapeSelection) {
                      {Qt::Key_Enter, kPad, "\r"},
                      {Qt::Key_Copy, {}, ""}});
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "0.13");
-  s.window->Tape->selectCharacters(0, 1);
+  s.window->tapePane().selectCharacters(0, 1);
   strike(*s.window, {{Qt::Key_C, kCtrl, "\x03"}});
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "1");
   EXPECT_TRUE(s.dialogs.boxes.empty());
@@ -446,7 +446,7 @@ TEST(Calculator, PasteEntersOneOperandAndRefusesOtherText) {
                        {Qt::Key_Asterisk, kPad, "*"},
                        {Qt::Key_2, kPad, "2"},
                        {Qt::Key_Enter, kPad, "\r"}});
-    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.clipboard;
+    EXPECT_EQ(s.window->displayText().toStdString(), c.display) << c.clipboard;
     EXPECT_EQ(s.dialogs.boxes, c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{})
         << c.clipboard;
   }
@@ -465,7 +465,7 @@ TEST(Calculator, PasteReadsTheLocalesDecimalSeparator) {
     Started s("");
     QGuiApplication::clipboard()->setText(c.clipboard);
     strike(*s.window, {{Qt::Key_V, kCtrl, "\x16"}});
-    EXPECT_EQ(s.window->display->text().toStdString(), c.display) << c.clipboard;
+    EXPECT_EQ(s.window->displayText().toStdString(), c.display) << c.clipboard;
     EXPECT_EQ(s.dialogs.boxes.size(), c.boxes) << c.clipboard;
   }
   QLocale::setDefault(before);

@@ -295,7 +295,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
        }},
       {"tape", false,
        [](ScriptRunner& r, const CommandLine&) {
-         for (const std::string& line : r.calculator_.Tape->lines())
+         for (const std::string& line : r.calculator_.tapePane().lines())
            out("|" + QString::fromStdString(line));
        }},
       {"clipboard", true,
