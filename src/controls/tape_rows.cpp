@@ -18,7 +18,17 @@ constexpr char16_t kNoteGap = 0x2003;  // em space
 
 void TapeRows::setFont(const QFont& font, QPaintDevice* device) {
   font_ = device ? QFont(font, device) : font;
-  const QFontMetricsF metrics(font, device);
+  device_ = device;
+  // Measured when first needed: a pane gets its font more than once before
+  // it shows any line, and at start-up it shows none.
+  measured_ = false;
+  valid_ = false;
+}
+
+void TapeRows::measureFont() const {
+  if (measured_) return;
+  measured_ = true;
+  const QFontMetricsF metrics(font_, device_);
   widest_ = 0;
   for (int c = 0x20; c < 0x7f; ++c) {
     advance_[c] = metrics.horizontalAdvance(QChar(c));
@@ -31,7 +41,11 @@ void TapeRows::setFont(const QFont& font, QPaintDevice* device) {
   line.setLeadingIncluded(true);
   probe.endLayout();
   rowHeight_ = line.height() > 0 ? line.height() : metrics.lineSpacing();
-  valid_ = false;
+}
+
+qreal TapeRows::rowHeight() const {
+  measureFont();
+  return rowHeight_;
 }
 
 void TapeRows::setWidth(int width) {
@@ -46,6 +60,7 @@ int TapeRows::lineWidth() const {
 }
 
 std::size_t TapeRows::measure(std::size_t line) const {
+  measureFont();
   if (text_.lines().note(line).empty()) {
     // Most lines are short ASCII: the sum of their advances tells that
     // they fit without laying them out.

@@ -36,7 +36,7 @@ class TapeRows {
   void lineChanged(std::size_t line);
   void reset() { valid_ = false; }
 
-  qreal rowHeight() const { return rowHeight_; }
+  qreal rowHeight() const;
   std::size_t rowStart(std::size_t line) const;
   std::size_t rows(std::size_t line) const;
   std::size_t rowCount() const;
@@ -46,18 +46,22 @@ class TapeRows {
 
  private:
   void ensure() const;
+  void measureFont() const;
   std::size_t measure(std::size_t line) const;
   int lineWidth() const;
 
   const TapeText& text_;
   QFont font_;
+  QPaintDevice* device_ = nullptr;
   QBrush noteBrush_;
   int width_ = 0;
-  qreal rowHeight_ = 1;
+  // The font's measures, taken when first needed.
+  mutable bool measured_ = false;
+  mutable qreal rowHeight_ = 1;
   // What each printable ASCII character advances, and the most: a line this
   // much narrower than the pane cannot wrap.
-  std::array<qreal, 128> advance_{};
-  qreal widest_ = 0;
+  mutable std::array<qreal, 128> advance_{};
+  mutable qreal widest_ = 0;
   // Rows beyond the first, for the lines that wrap.
   mutable SparseSums extraRows_;
   mutable bool valid_ = false;
