@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "calc/help_file.h"
+#include "calc/user_folders.h"
 #include "controls/accelerator_style.h"
 #include "controls/accessibility.h"
 #include "controls/dialogs.h"
@@ -34,10 +35,9 @@ std::filesystem::path toPath(const QString& dir) {
 // The user's own folder for the settings of an installed copy
 // ($XDG_CONFIG_HOME/tivorum, by default ~/.config/tivorum), made if missing.
 std::filesystem::path configFolder() {
-  const QString config =
-      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tivorum";
-  QDir().mkpath(config);
-  return toPath(config);
+  const std::filesystem::path config = userFolder(UserFolder::Config);
+  makeUserFolder(config);
+  return config;
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
   modules_ = std::make_unique<CalculatorModuleHost>(*this, *engine_, *Tape, *helpMode_,
                                                     paths.settingsFolder);
   qApp->installEventFilter(this);
+  prepareSaving();
   FormCreate();
 }
 

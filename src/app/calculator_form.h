@@ -8,8 +8,10 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
@@ -95,6 +97,7 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -117,9 +120,17 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void FormShow();
   void FormClose();
   void placeWindow(const tivorum::Settings& stored);
-  tivorum::Settings currentSettings(bool withPlace) const;
-  // Writes the memory and the setting keys as soon as one changes.
+  void prepareSaving();
+  // place_ := where the window is now, where the program may know that.
+  void notePlace();
+  // What a save writes now, the window's place as place_ holds it.
+  tivorum::Settings currentSettings() const;
+  // Passes the engine's stores on to the settings file; true if there were.
+  bool noteStores();
+  // Writes the memory and the setting keys as soon as one changes, and what
+  // a busy lock held back.
   void keepChanges();
+  void writeSettings();
   // A failure to read or write the settings file is shown once per run.
   void reportSaveProblem(const tivorum::WriteResult& result);
   // What has the focus, for the input router, when `target` gets a key.
@@ -155,9 +166,15 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   tivorum::InputRouter router_;
   bool shown_ = false;
   bool activated_ = false;
-  bool closed_ = false;
+  bool closing_ = false;
   tivorum::SettingsFile settingsFile_;
-  tivorum::Settings saved_;  // as last loaded or saved
+  tivorum::Settings saved_;     // as last loaded or saved
+  tivorum::WindowPlace place_;  // the place to write
   bool saveProblemShown_ = false;
+  // A save was turned away by another program's lock (since then).
+  bool savePending_ = false;
+  std::optional<std::chrono::steady_clock::time_point> lockBusySince_;
+  QTimer lockRetry_;
+  QTimer placeQuiet_;
   std::optional<tivorum::WindowPlace> placed_;
 };

@@ -23,7 +23,9 @@ int main(int argc, char** argv) {
   calculator.setModuleWindows(tivorum::createModuleWindow);
   // The help window the program keeps; every request makes its own.
   THelpForm helpForm(&calculator);
-  tivorum::startMainWindow(calculator);
+  // Before the start: a box it shows (an unreadable settings file) must not
+  // keep a signal from ending the run.
   tivorum::endRunOnRequest(app, calculator);
+  tivorum::startMainWindow(calculator);
   return app.exec();
 }

@@ -9,7 +9,8 @@ namespace tivorum {
 
 // SIGTERM, SIGHUP and SIGINT end the run through Tcalculator1::endRun; the
 // session manager's request to commit data does the same, and its request to
-// save the session saves without ending. Call once, after the window exists.
+// save the session saves without ending. Call once, after the window exists and
+// before it starts.
 void endRunOnRequest(QApplication& app, Tcalculator1& window);
 
 }  // namespace tivorum

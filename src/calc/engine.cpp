@@ -672,6 +672,7 @@ void CalcEngine::selectMemory(int n) {
       } else {
         memoryLoc_[n] = numberTextShown().substr(0, kMemoryLength);
       }
+      storedLocations_ |= 1u << n;
     } catch (const Fault& fault) {
       host_.reportFault(fault.what());
     }
@@ -708,10 +709,19 @@ void CalcEngine::enterOperand(Real value) {
   entryMade_ = true;
 }
 
+unsigned CalcEngine::takeStoredLocations() {
+  const unsigned stored = storedLocations_;
+  storedLocations_ = 0;
+  return stored;
+}
+
 void CalcEngine::ClearMemButClick() {
   guarded([&] {
     lastEntryChar_ = ' ';
-    if (host_.confirm(kClearMemoryQuestion)) memoryLoc_.fill("0");
+    if (host_.confirm(kClearMemoryQuestion)) {
+      memoryLoc_.fill("0");
+      storedLocations_ = (1u << kMemoryCount) - 1;
+    }
   });
 }
 

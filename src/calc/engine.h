@@ -88,6 +88,10 @@ class CalcEngine {
   // number format ("%15.2f" is financial, anything else general).
   void firstActivation(std::string_view storedPlaceFormat);
   void setMemoryLoc(int index, std::string_view text);
+  // The locations stored into since the last call (Sto, Sto+, Sto-, and all
+  // ten by Clr Mem), bit n for location n, even when a store left the same
+  // text: a store is the user's latest word and is always written.
+  unsigned takeStoredLocations();
 
   // ---- Keys ----
   // Presses a key of the keypad as a click does. False for the keys that
@@ -217,6 +221,7 @@ class CalcEngine {
   std::string trigTypeCaption_ = "Type";
   std::array<std::string, 6> trigCaptions_{"Sin", "Cos", "Tan", "aSin", "aCos", "aTan"};
   std::string placesCaption_ = "Sci";
+  unsigned storedLocations_ = 0;
 };
 
 }  // namespace tivorum

@@ -1,28 +1,17 @@
 #include "calc/ini_file.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
+#include <limits>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
 #include "calc/file_write.h"
 #include "calc/legacy_text.h"
+#include "calc/regular_file.h"
 
 namespace tivorum {
 
 namespace {
-
-// Temporary files are named ".NAME.tmp<pid>-<n>", so that the next start can
-// tell which ones an interrupted save left behind.
-std::string temporaryPrefix(const std::filesystem::path& target) {
-  return "." + target.filename().string() + ".tmp";
-}
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -75,26 +64,10 @@ bool isBlankOrComment(std::string_view text) {
 }  // namespace
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
-  int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno != ENOENT && errno != ENOTDIR) exists_ = readFailed_ = true;
-    return;
-  }
-  exists_ = true;
-  std::string content;
-  char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      readFailed_ = true;
-      break;
-    }
-    content.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  if (!readFailed_) parse(content);
+  const FileRead content = readRegularFile(path_, std::numeric_limits<std::size_t>::max());
+  exists_ = content.problem != FileRead::Problem::Missing;
+  readFailed_ = exists_ && !content.ok();
+  if (!readFailed_) parse(content.bytes);
 }
 
 void IniFile::parse(std::string_view content) {
@@ -277,79 +250,18 @@ std::string IniFile::text() const {
 }
 
 WriteResult IniFile::readFailure() const {
-  return WriteResult::failure("Error. Cannot read file " + path_.filename().string() + ".");
+  return WriteResult::failure("Error. Cannot read file " + absoluteName(path_) + ".");
 }
 
 WriteResult IniFile::save() {
-  const std::string name = path_.filename().string();
   if (readFailed_) return readFailure();
   if (exists_ && !modified_) return WriteResult::success();
-
-  // Replace what a link points at, not the link.
-  std::filesystem::path target = path_;
-  std::error_code ec;
-  if (std::filesystem::is_symlink(path_, ec)) {
-    std::filesystem::path real = std::filesystem::canonical(path_, ec);
-    if (!ec) target = real;
-  }
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-
-  const WriteResult failed = WriteResult::failure("Error. Cannot write file " + name + ".");
-  // The rename would replace a file its owner made read-only; a file this user
-  // may not write is left alone, as an in-place write would have to.
-  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
-    return failed;
-  }
-  std::filesystem::path temp;
-  int fd = -1;
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = folder /
-           (temporaryPrefix(target) + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return failed;
-  }
-  if (fd < 0) return failed;
-
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-  bool written = writeAll(fd, text()) && ::fsync(fd) == 0;
-  written = ::close(fd) == 0 && written;
-  if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return failed;
-  }
-  // Make the rename itself durable; the file is already complete either way.
-  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
+  if (replaceFileContent(path_, text()) != FileProblem::None) {
+    return WriteResult::failure("Error. Cannot write file " + absoluteName(path_) + ".");
   }
   exists_ = true;
   modified_ = false;
   return WriteResult::success();
-}
-
-int IniFile::removeStaleTemporaries(const std::filesystem::path& path) {
-  std::filesystem::path folder = path.parent_path();
-  if (folder.empty()) folder = ".";
-  const std::string prefix = temporaryPrefix(path);
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folder, ec);
-  int removed = 0;
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!name.starts_with(prefix)) continue;
-    const std::string_view rest = std::string_view(name).substr(prefix.size());
-    long pid = 0;
-    auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-    if (error != std::errc() || end == rest.data() || *end != '-' || pid <= 0) continue;
-    // A running copy of the program may be writing this one just now.
-    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM) continue;
-    if (::unlink(it->path().c_str()) == 0) ++removed;
-  }
-  return removed;
 }
 
 }  // namespace tivorum

@@ -22,7 +22,8 @@ class IniFile {
   explicit IniFile(std::filesystem::path path);
 
   const std::filesystem::path& path() const { return path_; }
-  // The file exists but could not be read. It then reads as empty, and save()
+  // The file exists but could not be read, or is a folder, a FIFO or a
+  // device (never opened, so never waited for). It then reads as empty, and save()
   // refuses to replace it, so its content is not lost.
   bool readFailed() const { return readFailed_; }
   // What the user is told when the file could not be read.
@@ -52,17 +53,11 @@ class IniFile {
   // Something was written that differs from the file as read.
   bool modified() const { return modified_; }
 
-  // Writes the file when it was modified or does not exist yet: into a new
-  // file in the same folder, then renamed over the old one, so a failure never
-  // leaves a half-written file. On failure the message names the file.
-  // A file this user may not write (its own mode or its folder's) is refused
-  // before anything is renamed.
+  // Writes the file when it was modified or does not exist yet, as a whole
+  // (replaceFileContent): a failure never leaves a half-written file. A file
+  // this user may not write is refused before anything is renamed. On failure
+  // the message gives the file's full path.
   [[nodiscard]] WriteResult save();
-
-  // Removes the temporary files that saves into `path` interrupted by a crash
-  // or a kill left in its folder (those of running processes stay). Returns
-  // how many went.
-  static int removeStaleTemporaries(const std::filesystem::path& path);
 
  private:
   enum class Kind { Other, Section, Key };

@@ -6,21 +6,30 @@
 
 #include <cerrno>
 
+#include "calc/file_write.h"
+
 namespace tivorum {
 
 FileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes) {
   FileRead result;
-  // Without O_NONBLOCK opening a FIFO waits for a writer that may never come.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) {
-    result.problem = errno == ENOENT ? FileRead::Problem::Missing : FileRead::Problem::Unreadable;
-    return result;
+  OpenedFile opened = openRegularFile(path, O_RDONLY | O_NOCTTY);
+  switch (opened.problem) {
+    case FileProblem::None:
+      break;
+    case FileProblem::Missing:
+      result.problem = FileRead::Problem::Missing;
+      return result;
+    case FileProblem::NotRegular:
+      result.problem = FileRead::Problem::NotRegular;
+      return result;
+    case FileProblem::Refused:
+      result.problem = FileRead::Problem::Unreadable;
+      return result;
   }
+  const int fd = opened.handle.get();
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     result.problem = FileRead::Problem::Unreadable;
-  } else if (!S_ISREG(st.st_mode)) {
-    result.problem = FileRead::Problem::NotRegular;
   } else if (static_cast<std::size_t>(st.st_size) > maxBytes) {
     result.problem = FileRead::Problem::TooBig;
   } else {
@@ -44,7 +53,6 @@ FileRead readRegularFile(const std::filesystem::path& path, std::size_t maxBytes
     }
     result.bytes.resize(result.ok() ? got : 0);
   }
-  ::close(fd);
   return result;
 }
 

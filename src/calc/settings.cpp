@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calc/file_write.h"
 #include "calc/ini_file.h"
 
 namespace tivorum {
@@ -70,17 +71,17 @@ std::vector<IniEntry> settingsEntries(const Settings& settings) {
 
 WriteResult saveSettings(const std::filesystem::path& folder, const Settings& settings) {
   // Read afresh: the currency window may have saved factors since start-up.
-  IniFile ini(settingsPath(folder));
-  for (const IniEntry& entry : settingsEntries(settings)) {
-    ini.writeString(entry.section, entry.key, entry.value);
-  }
-  return ini.save();
+  return editLocked(settingsPath(folder), [&](IniFile& ini) {
+    for (const IniEntry& entry : settingsEntries(settings)) {
+      ini.writeString(entry.section, entry.key, entry.value);
+    }
+  });
 }
 
 SettingsFile::SettingsFile(const std::filesystem::path& folder) : merge_(settingsPath(folder)) {}
 
 Settings SettingsFile::load() {
-  IniFile::removeStaleTemporaries(merge_.path());
+  removeStaleTemporaries(merge_.path());
   const IniFile ini(merge_.path());
   readProblem_ = ini.readFailed() ? ini.readFailure() : WriteResult::success();
   Settings s = settingsFrom(ini);
@@ -88,6 +89,10 @@ Settings SettingsFile::load() {
   // written differently ("HintOn=5") counts as unchanged and keeps its line.
   merge_.remember(settingsEntries(s));
   return s;
+}
+
+void SettingsFile::stored(int location) {
+  merge_.forget(kMemorySection, memoryKey(location));
 }
 
 WriteResult SettingsFile::save(const Settings& settings) {
@@ -116,9 +121,9 @@ WriteResult saveCurrencyFactor(const std::filesystem::path& folder, int position
   if (position < 0 || position >= kCurrencyCount) {
     throw std::out_of_range("currency position " + std::to_string(position));
   }
-  IniFile ini(settingsPath(folder));
-  ini.writeString(kCurrencySection, kCurrencyKeys[position], text);
-  return ini.save();
+  return editLocked(settingsPath(folder), [&](IniFile& ini) {
+    ini.writeString(kCurrencySection, kCurrencyKeys[position], text);
+  });
 }
 
 }  // namespace tivorum

@@ -71,6 +71,13 @@ class SettingsFile {
   bool unreadable() const { return !readProblem_.ok; }
   const WriteResult& readProblem() const { return readProblem_; }
 
+  // A store into `location` (Sto, Sto+, Sto-, Clr Mem) is the user's latest
+  // word: the next save writes it even when its value is what this run read
+  // or saved before, so that it wins over another copy's store.
+  void stored(int location);
+
+  // Writes the changed keys (see above) under the folder lock; busy when
+  // another program held the lock (nothing written, try again).
   [[nodiscard]] WriteResult save(const Settings& settings);
 
  private:
@@ -89,7 +96,8 @@ struct CurrencyFactorsLoad {
 CurrencyFactorsLoad loadCurrencyFactors(const std::filesystem::path& folder);
 
 // The currency window's Save: the factor text, unchanged, under the currency's
-// key. `position` is 0 to kCurrencyCount - 1.
+// key, always written (it is the user's latest word), under the folder lock:
+// busy when another program held it. `position` is 0 to kCurrencyCount - 1.
 [[nodiscard]] WriteResult saveCurrencyFactor(const std::filesystem::path& folder, int position,
                                              std::string_view text);
 

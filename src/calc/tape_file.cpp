@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <system_error>
 
 #include "calc/file_write.h"
+#include "calc/user_folders.h"
 
 namespace tivorum {
 
@@ -40,6 +40,11 @@ std::string tapeFileError(std::string_view step, std::string_view fileName) {
   return text;
 }
 
+std::filesystem::path tapeFileFolder(const std::filesystem::path& working) {
+  const bool writable = ::faccessat(AT_FDCWD, working.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+  return writable ? working : homeFolder();
+}
+
 bool tapeFileIsBig(const std::filesystem::path& folder) {
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(folder / kTapeFileName, ec);
@@ -51,25 +56,26 @@ WriteResult appendTapeText(const std::filesystem::path& path, std::span<const st
   auto failure = [&](std::string_view step) {
     return WriteResult::failure(tapeFileError(step, shownName));
   };
-  std::error_code ec;
-  int fd = -1;
-  if (std::filesystem::exists(path, ec)) {
-    fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0) return failure("open");
-    if (emptyWhenBig) {
-      struct stat st {};
-      if (::fstat(fd, &st) != 0 ||
-          (static_cast<std::uintmax_t>(st.st_size) > kBigTapeFileSize && ::ftruncate(fd, 0) != 0)) {
-        ::close(fd);
-        return failure("empty");
-      }
+  OpenedFile file = openRegularFile(path, O_WRONLY | O_APPEND);
+  if (file.problem == FileProblem::Missing) {
+    file = openRegularFile(path, O_WRONLY | O_APPEND | O_CREAT);
+    if (file.problem == FileProblem::NotRegular) return failure("write");
+    if (!file.ok()) return failure("create");
+  } else if (file.problem == FileProblem::NotRegular) {
+    // A folder, a FIFO or a device is left as it is.
+    return failure("write");
+  } else if (!file.ok()) {
+    return failure("open");
+  } else if (emptyWhenBig) {
+    struct stat st {};
+    if (::fstat(file.handle.get(), &st) != 0 ||
+        (static_cast<std::uintmax_t>(st.st_size) > kBigTapeFileSize &&
+         ::ftruncate(file.handle.get(), 0) != 0)) {
+      return failure("empty");
     }
-  } else {
-    fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return failure("create");
   }
-  const bool written = writeLines(fd, lines);
-  if (::close(fd) != 0 || !written) return failure("write");
+  const bool written = writeLines(file.handle.get(), lines);
+  if (!file.handle.close() || !written) return failure("write");
   return WriteResult::success();
 }
 

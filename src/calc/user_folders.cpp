@@ -12,14 +12,22 @@ namespace tivorum {
 
 namespace {
 
+const char* systemEnvironment(const char* name) {
+  return std::getenv(name);
+}
+
+}  // namespace
+
 std::filesystem::path homeFolder(const Environment& environment) {
   const char* home = environment("HOME");
-  if (home && *home) return home;
+  if (home && std::filesystem::path(home).is_absolute()) return home;
   if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) return entry->pw_dir;
   return "/";
 }
 
-}  // namespace
+std::filesystem::path homeFolder() {
+  return homeFolder(systemEnvironment);
+}
 
 std::filesystem::path userFolder(UserFolder which, const Environment& environment) {
   const bool config = which == UserFolder::Config;
@@ -34,7 +42,7 @@ std::filesystem::path userFolder(UserFolder which, const Environment& environmen
 }
 
 std::filesystem::path userFolder(UserFolder which) {
-  return userFolder(which, [](const char* name) { return std::getenv(name); });
+  return userFolder(which, systemEnvironment);
 }
 
 bool makeUserFolder(const std::filesystem::path& folder) {

@@ -19,6 +19,11 @@ using Environment = std::function<const char*(const char* name)>;
 std::filesystem::path userFolder(UserFolder which, const Environment& environment);
 std::filesystem::path userFolder(UserFolder which);
 
+// The user's home folder: HOME when it is an absolute path, else the one the
+// password database names.
+std::filesystem::path homeFolder(const Environment& environment);
+std::filesystem::path homeFolder();
+
 // Makes the folder and its parents as needed, new ones readable by the user
 // only. False when it cannot be made.
 bool makeUserFolder(const std::filesystem::path& folder);

@@ -22,9 +22,9 @@ int into(int v, int low, int high) {
   return std::max(low, std::min(v, high));
 }
 
-WindowPlace nearestOn(WindowPlace place, int width, const ScreenArea& s) {
-  return {into(place.left, s.left, s.left + s.width - width),
-          into(place.top, s.top, s.top + s.height - kTitleHeight)};
+WindowPlace nearestOn(WindowPlace place, WindowSize size, const ScreenArea& s) {
+  return {into(place.left, s.left, s.left + s.width - size.width),
+          into(place.top, s.top, s.top + s.height - size.height)};
 }
 
 // In double: the squares of int differences overflow 64 bits together.
@@ -36,15 +36,16 @@ double squaredDistance(WindowPlace a, WindowPlace b) {
 
 }  // namespace
 
-WindowPlace placeOnScreens(WindowPlace saved, int width, std::span<const ScreenArea> screens) {
+WindowPlace placeOnScreens(WindowPlace saved, WindowSize size,
+                           std::span<const ScreenArea> screens) {
   if (screens.empty()) return saved;
   for (const ScreenArea& s : screens) {
-    if (titleShows(saved, width, s)) return saved;
+    if (titleShows(saved, size.width, s)) return saved;
   }
   WindowPlace best = saved;
   double bestDistance = std::numeric_limits<double>::infinity();
   for (const ScreenArea& s : screens) {
-    const WindowPlace candidate = nearestOn(saved, width, s);
+    const WindowPlace candidate = nearestOn(saved, size, s);
     const double d = squaredDistance(saved, candidate);
     if (d < bestDistance) {
       bestDistance = d;

@@ -26,11 +26,18 @@ struct WindowPlace {
 inline constexpr int kTitleGrip = 40;
 inline constexpr int kTitleHeight = 20;
 
-// The saved place when the title bar of a window `width` pixels wide would
-// show on one of the screens; else the nearest point of the nearest screen at
-// which the title bar shows, the whole width too where the screen is wide
-// enough (the screen that held it may be unplugged). No screens: unchanged.
-WindowPlace placeOnScreens(WindowPlace saved, int width, std::span<const ScreenArea> screens);
+// The window's frame, title bar and borders included.
+struct WindowSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The saved place when the title bar of a window of `size` would show on one
+// of the screens; else the nearest place on the nearest screen at which the
+// whole window shows, as far as the screen is large enough (the screen that
+// held it may be unplugged, or smaller than the one it was saved on). No
+// screens: unchanged.
+WindowPlace placeOnScreens(WindowPlace saved, WindowSize size, std::span<const ScreenArea> screens);
 
 // Whether the window system Qt names `platform` tells and takes a window's
 // place. Wayland compositors do neither (a window reads as placed at 0, 0),

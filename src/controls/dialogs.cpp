@@ -180,7 +180,7 @@ class QtDialogs : public Dialogs {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setCopyCount(1);
     // Printing to file means CALCULAT.TXT unless the user names another file.
-    if (printer_->outputFileName().isEmpty()) printer_->setOutputFileName(workingTapeFile());
+    if (printer_->outputFileName().isEmpty()) printer_->setOutputFileName(defaultTapeFile());
     TapePrintDialog dialog(printer_.get(), ownerOr(parent));
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
     if (hasSelection) options |= QAbstractPrintDialog::PrintSelection;

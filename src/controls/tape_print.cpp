@@ -1,12 +1,17 @@
 #include "controls/tape_print.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <filesystem>
-#include <memory>
+#include <optional>
+#include <string_view>
+#include <system_error>
 
+#include "calc/file_write.h"
 #include "calc/tape_file.h"
 #include "controls/dialogs.h"
 #include "controls/tape_pane.h"
@@ -22,11 +27,11 @@ std::filesystem::path toPath(const QString& fileName) {
   return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
 
-// Whether `file` is the working folder's CALCULAT.TXT, however it was spelt.
-bool isWorkingTapeFile(const std::filesystem::path& file) {
+// Whether `file` is the CALCULAT.TXT the program proposes, however it was spelt.
+bool isDefaultTapeFile(const std::filesystem::path& file) {
   std::error_code ec1, ec2;
   const auto a = std::filesystem::weakly_canonical(file, ec1);
-  const auto b = std::filesystem::weakly_canonical(toPath(workingTapeFile()), ec2);
+  const auto b = std::filesystem::weakly_canonical(toPath(defaultTapeFile()), ec2);
   return !ec1 && !ec2 && a == b;
 }
 
@@ -34,7 +39,7 @@ void appendText(QWidget* parent, const QString& fileName, const std::vector<std:
                 bool bigTapeFile) {
   const std::filesystem::path path = toPath(fileName);
   WriteResult result;
-  if (isWorkingTapeFile(path)) {
+  if (isDefaultTapeFile(path)) {
     result = writeTapeFile(path.parent_path(), lines, bigTapeFile);
   } else {
     result = appendTapeText(path, lines, false, fileName.toStdString());
@@ -42,21 +47,40 @@ void appendText(QWidget* parent, const QString& fileName, const std::vector<std:
   if (!result.ok) showError(parent, QString::fromStdString(result.message));
 }
 
+// The PDF is made in memory and then written as the settings file is: a
+// full disk, a file that may not be written or a FIFO in its place is
+// reported, and an older file of that name stays whole.
 void writePdf(QWidget* parent, const PrintAnswer& answer, const std::vector<std::string>& lines,
               const QFont& font) {
-  // The dialog's own PDF writer keeps the paper chosen under its options.
-  QPrinter* device = answer.printer;
-  std::unique_ptr<QPrinter> own;
-  if (!device || device->outputFormat() != QPrinter::PdfFormat ||
-      device->outputFileName() != answer.fileName) {
-    own = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    own->setOutputFormat(QPrinter::PdfFormat);
-    own->setOutputFileName(answer.fileName);
-    device = own.get();
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    // The dialog's own PDF printer keeps the paper chosen under its options.
+    std::optional<QPrinter> fallback;
+    if (!answer.printer || answer.printer->outputFormat() != QPrinter::PdfFormat) {
+      fallback.emplace(QPrinter::HighResolution);
+      fallback->setOutputFormat(QPrinter::PdfFormat);
+    }
+    const QPrinter& paper = fallback ? *fallback : *answer.printer;
+    writer.setPageLayout(paper.pageLayout());
+    writer.setResolution(paper.resolution());
+    writer.setTitle(QStringLiteral("Tape"));
+    if (!printLines(writer, font, lines)) {
+      showError(parent,
+                QString::fromStdString(tapeFileError("write", answer.fileName.toStdString())));
+      return;
+    }
   }
-  if (!printLines(*device, font, lines))
-    showError(parent,
-              QString::fromStdString(tapeFileError("create", answer.fileName.toStdString())));
+  const std::filesystem::path path = toPath(answer.fileName);
+  std::error_code ec;
+  const bool existed = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+  const FileProblem problem =
+      replaceFileContent(path, std::string_view(pdf.data().constData(), pdf.data().size()));
+  if (problem != FileProblem::None) {
+    showError(parent, QString::fromStdString(tapeFileError(existed ? "write" : "create",
+                                                           answer.fileName.toStdString())));
+  }
 }
 
 void printOn(QWidget* parent, QPrinter& printer, const std::vector<std::string>& lines,
@@ -84,8 +108,9 @@ bool printsTextFile(const PrintAnswer& answer) {
   return answer.toFile && !isPdfFileName(answer.fileName);
 }
 
-QString workingTapeFile() {
-  return QDir::current().absoluteFilePath(QString::fromUtf8(kTapeFileName));
+QString defaultTapeFile() {
+  const std::filesystem::path folder = tapeFileFolder(toPath(QDir::currentPath()));
+  return QFile::decodeName((folder / kTapeFileName).c_str());
 }
 
 QString printerStoppedMessage(const QString& printer) {
@@ -100,7 +125,7 @@ void printTape(QWidget* parent, const PrintAnswer& answer, const std::vector<std
                const QFont& font, bool bigTapeFile) {
   if (!answer.accepted) return;
   if (answer.toFile) {
-    const QString file = answer.fileName.isEmpty() ? workingTapeFile() : answer.fileName;
+    const QString file = answer.fileName.isEmpty() ? defaultTapeFile() : answer.fileName;
     if (isPdfFileName(file)) {
       PrintAnswer pdf = answer;
       pdf.fileName = file;

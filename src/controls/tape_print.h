@@ -21,8 +21,9 @@ bool isPdfFileName(const QString& fileName);
 // when there is one, whatever print range the dialog shows.
 bool printsTextFile(const PrintAnswer& answer);
 
-// CALCULAT.TXT in the working folder, as an absolute path.
-QString workingTapeFile();
+// CALCULAT.TXT in the working folder, or in the home folder when the working
+// folder may not be written; an absolute path.
+QString defaultTapeFile();
 
 QString printerStoppedMessage(const QString& printer);
 QString printerFailedMessage(const QString& printer);

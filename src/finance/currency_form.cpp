@@ -12,6 +12,7 @@
 #include <string>
 
 #include "controls/dialogs.h"
+#include "controls/lock_wait.h"
 #include "controls/numeric_edit.h"
 #include "finance/currency.h"
 #include "finance/double_value.h"
@@ -95,8 +96,9 @@ void TCurrencyForm::SaveButtonClick() {
     reportFault(fault.what());
     return;
   }
-  const WriteResult written =
-      saveCurrencyFactor(host().settingsFolder(), CurFromDropDown->currentIndex(), text);
+  const int position = CurFromDropDown->currentIndex();
+  const WriteResult written = saveWaitingForLock(
+      [&] { return saveCurrencyFactor(host().settingsFolder(), position, text); });
   if (!written.ok) reportError(this, written.message);
 }
 

@@ -11,7 +11,9 @@
 #include "temp_folder.h"
 
 using namespace tivorum;
+using tivorum::testing::FileSizeLimit;
 using tivorum::testing::InodeFlag;
+using tivorum::testing::passesInChild;
 using tivorum::testing::readFile;
 using tivorum::testing::TempFolder;
 using tivorum::testing::writeFile;
@@ -325,31 +327,66 @@ TEST(IniFileSave, AtomicKeepsModeAndLeavesNoTemporaryFile) {
 }
 
 TEST(IniFileSave, WritesThroughALink) {
-  TempFolder dir;
-  writeFile(dir / "real.ini", "[A]\r\nk=1\r\n");
-  std::filesystem::create_symlink("real.ini", dir / "CUSTOM.INI");
-  IniFile ini(dir / "CUSTOM.INI");
-  EXPECT_EQ(ini.readString("A", "k", ""), "1");
-  ini.writeString("A", "k", "2");
-  ASSERT_TRUE(ini.save().ok);
-  EXPECT_TRUE(std::filesystem::is_symlink(dir / "CUSTOM.INI"));
-  EXPECT_EQ(readFile(dir / "real.ini"), "[A]\r\nk=2\r\n");
+  struct LinkCase {
+    const char* what;
+    const char* linkTo;        // relative to the folder of the link
+    const char* targetBefore;  // nullptr: the target does not exist yet
+    const char* targetAfter;
+  };
+  const LinkCase cases[] = {
+      {"to a file beside it", "real.ini", "[A]\r\nk=1\r\n", "[A]\r\nk=2\r\n"},
+      {"to a file not there yet", "real.ini", nullptr, "[A]\r\nk=2\r\n"},
+      {"to a file in another folder", "elsewhere/real.ini", nullptr, "[A]\r\nk=2\r\n"},
+      {"through a second link", "second.ini", "[A]\r\nk=1\r\n", "[A]\r\nk=2\r\n"},
+  };
+  for (const LinkCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "elsewhere");
+    std::filesystem::create_symlink("real.ini", dir / "second.ini");
+    std::filesystem::create_symlink(c.linkTo, dir / "CUSTOM.INI");
+    const std::filesystem::path target =
+        std::string(c.linkTo) == "second.ini" ? dir / "real.ini" : dir.path() / c.linkTo;
+    if (c.targetBefore) writeFile(target, c.targetBefore);
+    IniFile ini(dir / "CUSTOM.INI");
+    EXPECT_FALSE(ini.readFailed());
+    EXPECT_EQ(ini.readString("A", "k", "none"), c.targetBefore ? "1" : "none");
+    ini.writeString("A", "k", "2");
+    ASSERT_TRUE(ini.save().ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "CUSTOM.INI"));
+    EXPECT_EQ(readFile(target), c.targetAfter);
+    // The temporary file was made, and is gone, beside the target.
+    for (const auto& folder : {dir.path(), dir / "elsewhere"}) {
+      for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+      }
+    }
+  }
 }
 
-TEST(IniFileSave, FailureIsReported) {
+TEST(IniFileSave, ALoopOfLinksIsReported) {
+  TempFolder dir;
+  std::filesystem::create_symlink("CUSTOM.INI", dir / "CUSTOM.INI");
+  IniFile ini(dir / "CUSTOM.INI");
+  ini.writeString("A", "k", "2");
+  const WriteResult r = ini.save();
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "CUSTOM.INI"));
+}
+
+TEST(IniFileSave, FailureIsReportedWithTheFullPath) {
   TempFolder dir;
   writeFile(dir / "plain file", "x");
   std::filesystem::create_directory(dir / "CUSTOM.INI");
   struct FailCase {
     const char* what;
     std::filesystem::path path;
-    const char* message;
+    const char* message;  // followed by the path and "."
   };
   const FailCase cases[] = {
-      {"missing folder", dir / "absent" / "CUSTOM.INI", "Error. Cannot write file CUSTOM.INI."},
-      {"folder is a file", dir / "plain file" / "CUSTOM.INI",
-       "Error. Cannot write file CUSTOM.INI."},
-      {"file is a folder", dir / "CUSTOM.INI", "Error. Cannot read file CUSTOM.INI."},
+      {"missing folder", dir / "absent" / "CUSTOM.INI", "Error. Cannot write file "},
+      {"folder is a file", dir / "plain file" / "CUSTOM.INI", "Error. Cannot write file "},
+      {"file is a folder", dir / "CUSTOM.INI", "Error. Cannot read file "},
   };
   for (const FailCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -357,24 +394,172 @@ TEST(IniFileSave, FailureIsReported) {
     ini.writeString("Hints", "HintOn", "1");
     WriteResult r = ini.save();
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(r.message, c.message + c.path.string() + ".");
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir / "CUSTOM.INI"));
+
+  // A name relative to the working folder is shown from the root.
+  const std::filesystem::path here = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  IniFile relative("plain file/CUSTOM.INI");
+  relative.writeString("Hints", "HintOn", "1");
+  const WriteResult r = relative.save();
+  std::filesystem::current_path(here);
+  EXPECT_EQ(r.message,
+            "Error. Cannot write file " + (dir / "plain file/CUSTOM.INI").string() + ".");
 }
 
-TEST(IniFileSave, UnwritableFolderIsReportedAndFileKept) {
+TEST(IniFileSpecial, NeitherReadNorWrittenNorWaitedFor) {
+  struct SpecialCase {
+    const char* what;
+    std::function<void(const std::filesystem::path&)> make;
+    std::filesystem::file_type type;
+  };
+  const SpecialCase cases[] = {
+      {"FIFO", [](const auto& p) { ::mkfifo(p.c_str(), 0666); }, std::filesystem::file_type::fifo},
+      {"link to a FIFO",
+       [](const auto& p) {
+         ::mkfifo((p.parent_path() / "fifo").c_str(), 0666);
+         std::filesystem::create_symlink("fifo", p);
+       },
+       std::filesystem::file_type::fifo},
+      {"device", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); },
+       std::filesystem::file_type::character},
+      {"folder", [](const auto& p) { std::filesystem::create_directory(p); },
+       std::filesystem::file_type::directory},
+  };
+  for (const SpecialCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder dir;
+    const auto path = dir / "CUSTOM.INI";
+    c.make(path);
+    EXPECT_TRUE(passesInChild([&] {
+      IniFile ini(path);
+      const std::string readMessage = "Error. Cannot read file " + path.string() + ".";
+      if (!ini.readFailed() || ini.readFailure().message != readMessage) return false;
+      ini.writeString("Hints", "HintOn", "1");
+      const WriteResult r = ini.save();
+      return !r.ok && r.message == readMessage;
+    }));
+    EXPECT_EQ(std::filesystem::status(path).type(), c.type);
+  }
+}
+
+TEST(IniFileSave, AFullDiskKeepsTheOldFile) {
+  TempFolder dir;
+  const auto path = dir / "CUSTOM.INI";
+  const std::string before = "[A]\r\nk=1\r\n";
+  writeFile(path, before);
+  IniFile ini(path);
+  ini.writeString("A", "k", std::string(5000, '2'));
+  {
+    FileSizeLimit full(1000);
+    const WriteResult r = ini.save();
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, "Error. Cannot write file " + path.string() + ".");
+  }
+  EXPECT_EQ(readFile(path), before);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().filename(), "CUSTOM.INI");
+  }
+}
+
+ino_t inodeOf(const std::filesystem::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+TEST(IniFileSave, AFolderThatCannotBeWrittenHasTheFileWrittenInPlace) {
   TempFolder dir;
   std::filesystem::create_directory(dir / "locked");
   const auto path = dir / "locked" / "CUSTOM.INI";
   writeFile(path, "[A]\r\nk=1\r\n");
-  InodeFlag immutable(dir / "locked", FS_IMMUTABLE_FL);
-  if (!immutable.set()) GTEST_SKIP() << "cannot make a folder immutable here";
+  const ino_t before = inodeOf(path);
+  {
+    InodeFlag immutable(dir / "locked", FS_IMMUTABLE_FL);
+    if (!immutable.set()) GTEST_SKIP() << "cannot make a folder immutable here";
+    IniFile ini(path);
+    ini.writeString("A", "k", "2");
+    ini.writeString("B", "new", "3");
+    ASSERT_TRUE(ini.save().ok);
+    EXPECT_EQ(readFile(path), "[A]\r\nk=2\r\n\r\n[B]\r\nnew=3\r\n");
+    EXPECT_EQ(inodeOf(path), before);
+
+    // Shorter content leaves nothing of the longer one behind.
+    IniFile shorter(path);
+    shorter.writeString("A", "k", "");
+    ASSERT_TRUE(shorter.save().ok);
+    EXPECT_EQ(readFile(path), "[A]\r\nk=\r\n\r\n[B]\r\nnew=3\r\n");
+  }
+  // Only when the file itself cannot be written either, the message.
+  InodeFlag folderLocked(dir / "locked", FS_IMMUTABLE_FL);
+  InodeFlag fileLocked(path, FS_IMMUTABLE_FL);
+  ASSERT_TRUE(folderLocked.set() && fileLocked.set());
   IniFile ini(path);
-  ini.writeString("A", "k", "2");
-  WriteResult r = ini.save();
+  ini.writeString("A", "k", "4");
+  const WriteResult r = ini.save();
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Error. Cannot write file CUSTOM.INI.");
-  EXPECT_EQ(readFile(path), "[A]\r\nk=1\r\n");
+  EXPECT_EQ(r.message, "Error. Cannot write file " + path.string() + ".");
+  EXPECT_EQ(readFile(path), "[A]\r\nk=\r\n\r\n[B]\r\nnew=3\r\n");
+}
+
+struct Owner {
+  uid_t uid;
+  gid_t gid;
+  mode_t mode;
+  bool operator==(const Owner&) const = default;
+};
+
+Owner ownerOf(const std::filesystem::path& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return {st.st_uid, st.st_gid, st.st_mode & 07777};
+}
+
+constexpr uid_t kNobody = 65534;
+
+TEST(IniFileSave, RootKeepsTheUsersOwnerGroupAndMode) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  TempFolder dir;
+  const auto path = dir / "CUSTOM.INI";
+  writeFile(path, "[A]\r\nk=1\r\n");
+  for (const Owner& before : {Owner{kNobody, kNobody, 0640}, Owner{kNobody, 0, 0604}}) {
+    ASSERT_EQ(::chown(path.c_str(), before.uid, before.gid), 0);
+    ASSERT_EQ(::chmod(path.c_str(), before.mode), 0);
+    IniFile ini(path);
+    ini.writeString("A", "k", std::to_string(before.mode));
+    ASSERT_TRUE(ini.save().ok);
+    EXPECT_EQ(readFile(path), "[A]\r\nk=" + std::to_string(before.mode) + "\r\n");
+    EXPECT_TRUE(ownerOf(path) == before) << ownerOf(path).uid << ":" << ownerOf(path).gid;
+  }
+}
+
+TEST(IniFileSave, AUserWritesAnothersSharedFileInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as a second user";
+  // Folders nobody may not write in, or only into files of their own.
+  for (const mode_t folderMode : {0755, 01777}) {
+    SCOPED_TRACE(folderMode);
+    TempFolder dir;
+    ::chmod(dir.path().c_str(), folderMode);
+    const auto path = dir / "CUSTOM.INI";
+    writeFile(path, "; shared\r\n[A]\r\nk=1\r\n");
+    ::chmod(path.c_str(), 0666);
+    const Owner before = ownerOf(path);
+    const ino_t inode = inodeOf(path);
+    EXPECT_TRUE(passesInChild(
+        [&] {
+          IniFile ini(path);
+          ini.writeString("A", "k", "2");
+          return ini.save().ok;
+        },
+        true));
+    EXPECT_EQ(readFile(path), "; shared\r\n[A]\r\nk=2\r\n");
+    EXPECT_TRUE(ownerOf(path) == before);
+    EXPECT_EQ(inodeOf(path), inode);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      EXPECT_EQ(entry.path().filename(), "CUSTOM.INI");
+    }
+  }
 }
 
 }  // namespace

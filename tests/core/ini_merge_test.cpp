@@ -1,14 +1,19 @@
 #include "calc/ini_merge.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "calc/file_write.h"
 #include "calc/ini_file.h"
+#include "calc/settings.h"
 #include "temp_folder.h"
 
 using namespace tivorum;
@@ -173,7 +178,7 @@ TEST(IniMerge, AReadOnlyFileIsNeverReplaced) {
     IniMerge run(path);
     run.remember(entries("5", "7", "1"));
     const WriteResult r = run.save(entries("6", "7", "1"));
-    ::_exit(!r.ok && r.message == "Error. Cannot write file CUSTOM.INI." ? 0 : 1);
+    ::_exit(!r.ok && r.message == "Error. Cannot write file " + path.string() + "." ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -202,9 +207,95 @@ TEST(IniFileTemporaries, OnlyThoseOfEndedProcessesAreRemoved) {
                                          "CUSTOM.INI"};
   writeFile(dir / stale, "half");
   for (const std::string& name : kept) writeFile(dir / name, "x");
-  EXPECT_EQ(IniFile::removeStaleTemporaries(path), 1);
+  EXPECT_EQ(removeStaleTemporaries(path), 1);
   EXPECT_FALSE(std::filesystem::exists(dir / stale));
   for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+}
+
+// Another program's hold on the folder lock, from this process: flock locks
+// of separate opens exclude each other even within one process.
+class FolderHold {
+ public:
+  explicit FolderHold(const std::filesystem::path& folder)
+      : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    held_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+  }
+  ~FolderHold() { release(); }
+  FolderHold(const FolderHold&) = delete;
+  FolderHold& operator=(const FolderHold&) = delete;
+  bool held() const { return held_; }
+  void release() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_;
+  bool held_ = false;
+};
+
+TEST(IniMergeLock, ASaveNeverGoesAheadWithoutTheLock) {
+  TempFolder dir;
+  const auto path = dir / "CUSTOM.INI";
+  writeFile(path, kOnDisk);
+  IniMerge run(path);
+  run.remember(entries("5", "7", "1"));
+  FolderHold other(dir.path());
+  ASSERT_TRUE(other.held());
+
+  WriteResult r = run.save(entries("6", "7", "1"));
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(r.busy);
+  EXPECT_EQ(r.message, "Error. Cannot write file " + path.string() +
+                           ". Another program has kept its folder locked for 10 seconds.");
+  EXPECT_EQ(readFile(path), kOnDisk);
+  // The currency window's Save as well.
+  EXPECT_TRUE(saveCurrencyFactor(dir.path(), 3, "2").busy);
+  EXPECT_EQ(readFile(path), kOnDisk);
+
+  // Retried until the other program lets go; the turned-away change is kept.
+  int pauses = 0;
+  r = retryWhileLocked([&] { return run.save(entries("6", "7", "1")); },
+                       [&] {
+                         if (++pauses == 3) other.release();
+                       });
+  EXPECT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(pauses, 3);
+  EXPECT_EQ(IniFile(path).readString("Calculator Memory", "Memory Loc. 0", ""), "6");
+}
+
+TEST(IniMergeLock, RetriesEndAfterThePatienceWithTheMessage) {
+  TempFolder dir;
+  const auto path = dir / "CUSTOM.INI";
+  FolderHold other(dir.path());
+  ASSERT_TRUE(other.held());
+  IniMerge run(path);
+  int pauses = 0;
+  const auto start = std::chrono::steady_clock::now();
+  const WriteResult r = retryWhileLocked([&] { return run.save(entries("1", "2", "3")); },
+                                         [&] { ++pauses; }, std::chrono::milliseconds(300));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
+  EXPECT_TRUE(r.busy);
+  EXPECT_GT(pauses, 0);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  // A result that is no lock problem ends the retries at once.
+  pauses = 0;
+  const WriteResult failed = retryWhileLocked(
+      [] { return WriteResult::failure("Error. Cannot write file x."); }, [&] { ++pauses; });
+  EXPECT_FALSE(failed.busy);
+  EXPECT_EQ(pauses, 0);
+}
+
+TEST(IniMergeLock, ALinkedFileIsLockedInItsTargetsFolder) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir / "real");
+  std::filesystem::create_symlink("real/CUSTOM.INI", dir / "CUSTOM.INI");
+  FolderHold other(dir / "real");
+  ASSERT_TRUE(other.held());
+  IniMerge run(dir / "CUSTOM.INI");
+  EXPECT_TRUE(run.save(entries("1", "2", "3")).busy);
+  other.release();
+  EXPECT_TRUE(run.save(entries("1", "2", "3")).ok);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "calc/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <stdexcept>
 #include <string>
@@ -144,12 +146,14 @@ TEST(Settings, SaveKeepsOtherContent) {
 
 TEST(Settings, SaveFailureIsReported) {
   TempFolder dir;
+  const std::string expected =
+      "Error. Cannot write file " + (dir / "absent/CUSTOM.INI").string() + ".";
   WriteResult r = saveSettings(dir / "absent", Settings{});
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Error. Cannot write file CUSTOM.INI.");
+  EXPECT_EQ(r.message, expected);
   r = saveCurrencyFactor(dir / "absent", 0, "2");
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Error. Cannot write file CUSTOM.INI.");
+  EXPECT_EQ(r.message, expected);
 }
 
 TEST(SettingsFile, TwoRunsKeepEachOthersMemory) {
@@ -182,13 +186,39 @@ TEST(SettingsFile, AnUnreadableFileIsReportedAndNeverWritten) {
   SettingsFile file(dir.path());
   Settings s = file.load();
   EXPECT_TRUE(file.unreadable());
-  EXPECT_EQ(file.readProblem().message, "Error. Cannot read file CUSTOM.INI.");
+  const std::string expected = "Error. Cannot read file " + (dir / "CUSTOM.INI").string() + ".";
+  EXPECT_EQ(file.readProblem().message, expected);
   s.memory[0] = "4";
   const WriteResult r = file.save(s);
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Error. Cannot read file CUSTOM.INI.");
+  EXPECT_EQ(r.message, expected);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "CUSTOM.INI"));
   EXPECT_TRUE(std::filesystem::is_empty(dir / "CUSTOM.INI"));
+}
+
+TEST(SettingsFile, StartUpClearsTemporariesBesideALinksTarget) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir / "real");
+  std::filesystem::create_symlink("real/mine.ini", dir / "CUSTOM.INI");
+  // A process that has ended: its number is free until reused.
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ASSERT_GT(ended, 0);
+  ::waitpid(ended, nullptr, 0);
+  const auto stale = dir / "real" / (".mine.ini.tmp" + std::to_string(ended) + "-7");
+  const auto live = dir / "real" / (".mine.ini.tmp" + std::to_string(::getpid()) + "-7");
+  writeFile(stale, "half");
+  writeFile(live, "x");
+  SettingsFile file(dir.path());
+  Settings s = file.load();
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(live));
+  // The link stays a link and its target, not there before, is written.
+  s.memory[0] = "4";
+  ASSERT_TRUE(file.save(s).ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "CUSTOM.INI"));
+  EXPECT_EQ(IniFile(dir / "real" / "mine.ini").readString("Calculator Memory", "Memory Loc. 0", ""),
+            "4");
 }
 
 TEST(CurrencyFactors, FirstRunEveryFactorIsOne) {

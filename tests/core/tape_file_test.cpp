@@ -1,14 +1,18 @@
 #include "calc/tape_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "temp_folder.h"
 
 using namespace tivorum;
+using tivorum::testing::FileSizeLimit;
 using tivorum::testing::InodeFlag;
+using tivorum::testing::passesInChild;
 using tivorum::testing::readFile;
 using tivorum::testing::TempFolder;
 using tivorum::testing::writeFile;
@@ -82,10 +86,42 @@ TEST(TapeFile, EmptyLinesAreWritten) {
 
 TEST(TapeFile, FileThatCannotBeOpenedIsReported) {
   TempFolder dir;
-  std::filesystem::create_directory(dir / "CALCULAT.TXT");
+  writeFile(dir / "CALCULAT.TXT", "mine\r\n");
+  // Immutable holds even for root: the file is there but may not be written.
+  InodeFlag immutable(dir / "CALCULAT.TXT", FS_IMMUTABLE_FL);
+  if (!immutable.set()) GTEST_SKIP() << "cannot make a file immutable here";
   const WriteResult r = writeTapeFile(dir.path(), kTape, true);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, "Error. Cannot open file CALCULAT.TXT.");
+}
+
+TEST(TapeFile, SpecialFilesAreLeftAsTheyAre) {
+  struct SpecialCase {
+    const char* what;
+    std::function<void(const std::filesystem::path&)> make;
+    std::filesystem::file_type type;  // what must still be there afterwards
+  };
+  const SpecialCase cases[] = {
+      {"folder", [](const auto& p) { std::filesystem::create_directory(p); },
+       std::filesystem::file_type::directory},
+      {"FIFO nobody reads", [](const auto& p) { ::mkfifo(p.c_str(), 0666); },
+       std::filesystem::file_type::fifo},
+      {"device", [](const auto& p) { std::filesystem::create_symlink("/dev/null", p); },
+       std::filesystem::file_type::character},
+  };
+  for (const SpecialCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder dir;
+    c.make(dir / "CALCULAT.TXT");
+    // Each big flag: neither may open, empty or hang.
+    for (bool big : {false, true}) {
+      EXPECT_TRUE(passesInChild([&] {
+        const WriteResult r = writeTapeFile(dir.path(), kTape, big);
+        return !r.ok && r.message == "Error. Cannot write file CALCULAT.TXT.";
+      }));
+    }
+    EXPECT_EQ(std::filesystem::status(dir / "CALCULAT.TXT").type(), c.type);
+  }
 }
 
 TEST(TapeFile, FileThatCannotBeCreatedIsReported) {
@@ -117,12 +153,15 @@ TEST(TapeFile, FileThatCannotBeEmptiedIsReportedAndKept) {
 }
 
 TEST(TapeFile, FullDiskIsReported) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   TempFolder dir;
-  std::filesystem::create_symlink("/dev/full", dir / "CALCULAT.TXT");
-  const WriteResult r = writeTapeFile(dir.path(), kTape, false);
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.message, "Error. Cannot write file CALCULAT.TXT.");
+  std::vector<std::string> lines(100, std::string(30, '7'));
+  {
+    FileSizeLimit full(1000);
+    const WriteResult r = writeTapeFile(dir.path(), lines, false);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, "Error. Cannot write file CALCULAT.TXT.");
+  }
+  EXPECT_LE(std::filesystem::file_size(dir / "CALCULAT.TXT"), 1000u);
 }
 
 TEST(TapeFile, AnotherTextFileIsAppendedWithoutTheSizeRule) {
@@ -145,7 +184,7 @@ TEST(TapeFile, EveryFailureNamesTheFile) {
     std::string message;
   } cases[] = {
       {absent, "Error. Cannot create file " + absent + "."},
-      {folder, "Error. Cannot open file " + folder + "."},
+      {folder, "Error. Cannot write file " + folder + "."},
       {"/dev/full", "Error. Cannot write file /dev/full."},
   };
   for (const auto& c : cases) {

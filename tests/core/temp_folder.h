@@ -4,16 +4,23 @@
 
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 namespace tivorum::testing {
@@ -85,6 +92,54 @@ class InodeFlag {
   std::filesystem::path path_;
   int flag_;
   bool set_;
+};
+
+// Runs `check` in a child process and gives it `limit` to finish: a call
+// that hangs (a FIFO opened for reading) fails instead of holding the suite.
+// `asUser` runs it as nobody when the tests run as root, since root may write
+// anything. True when the child ended in time and `check` returned true.
+inline bool passesInChild(const std::function<bool()>& check, bool asUser = false,
+                          std::chrono::seconds limit = std::chrono::seconds(5)) {
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    if (asUser && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    ::_exit(check() ? 0 : 1);
+  }
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  int status = 0;
+  while (::waitpid(child, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      ::kill(child, SIGKILL);
+      ::waitpid(child, &status, 0);
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A full disk, as far as this process can tell: writes past `bytes` into any
+// file fail (EFBIG) while the guard lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = SIG_DFL;
 };
 
 }  // namespace tivorum::testing

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "temp_folder.h"
 
@@ -41,9 +42,17 @@ TEST(UserFolders, FollowTheXdgRules) {
     EXPECT_EQ(userFolder(UserFolder::Config, environment), c.config);
     EXPECT_EQ(userFolder(UserFolder::State, environment), c.state);
   }
-  // Without HOME the password database names the home folder.
+  // Without HOME, or with a HOME that is no absolute path, the password
+  // database names the home folder.
   const auto none = [](const char*) -> const char* { return nullptr; };
   EXPECT_TRUE(userFolder(UserFolder::State, none).is_absolute());
+  for (const char* home : {"", "relative/home"}) {
+    const auto relative = [home](const char* name) -> const char* {
+      return std::string_view(name) == "HOME" ? home : nullptr;
+    };
+    EXPECT_TRUE(homeFolder(relative).is_absolute()) << home;
+    EXPECT_EQ(homeFolder(relative), homeFolder(none));
+  }
 }
 
 TEST(UserFolders, MadeForTheUserOnly) {

@@ -19,8 +19,10 @@ struct PlaceCase {
 // Two monitors side by side, the right one lower and smaller.
 const std::vector<ScreenArea> kScreens = {{0, 0, 1920, 1080}, {1920, 200, 1280, 720}};
 constexpr int kWidth = 403;
+constexpr int kHeight = 460;
+constexpr WindowSize kSize{kWidth, kHeight};
 
-TEST(WindowPlace, KeptWhileTheTitleBarShowsElseBroughtToTheNearestScreen) {
+TEST(WindowPlace, KeptWhileTheTitleBarShowsElseBroughtWholeToTheNearestScreen) {
   const PlaceCase cases[] = {
       {"top left corner", {0, 0}, {0, 0}},
       {"middle of the first screen", {300, 200}, {300, 200}},
@@ -29,26 +31,44 @@ TEST(WindowPlace, KeptWhileTheTitleBarShowsElseBroughtToTheNearestScreen) {
       {"hanging off the right edge, grip showing", {3200 - 40, 300}, {3200 - 40, 300}},
       {"less than the grip showing on the left", {-370, 100}, {0, 100}},
       {"title bar above the top", {100, -5}, {100, 0}},
-      {"title bar below the bottom", {100, 1070}, {100, 1060}},
+      {"title bar below the bottom", {100, 1070}, {100, 1080 - kHeight}},
       {"a monitor to the right unplugged", {3500, 300}, {3200 - kWidth, 300}},
-      {"below the second screen", {3000, 1500}, {3200 - kWidth, 900}},
+      {"below the second screen", {3000, 1500}, {3200 - kWidth, 920 - kHeight}},
       {"in the gap above the second screen", {2400, 50}, {2400, 200}},
       {"above everything, left", {-4000, -4000}, {0, 0}},
       {"ends of int", {INT_MAX, INT_MIN}, {3200 - kWidth, 200}},
-      {"ends of int, other way", {INT_MIN, INT_MAX}, {0, 1060}},
+      {"ends of int, other way", {INT_MIN, INT_MAX}, {0, 1080 - kHeight}},
   };
   for (const PlaceCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const WindowPlace got = placeOnScreens(c.saved, kWidth, kScreens);
+    const WindowPlace got = placeOnScreens(c.saved, kSize, kScreens);
     EXPECT_EQ(got.left, c.expected.left);
     EXPECT_EQ(got.top, c.expected.top);
   }
 }
 
-TEST(WindowPlace, AWindowWiderThanTheScreenStartsAtItsLeftEdge) {
+TEST(WindowPlace, APlaceSavedOnALargerScreenBringsTheWholeWindowBack) {
+  const std::vector<ScreenArea> one = {{0, 0, 1280, 1024}};
+  const PlaceCase cases[] = {
+      {"right of and below the screen", {2500, 1900}, {1280 - kWidth, 1024 - kHeight}},
+      {"below only", {500, 1900}, {500, 1024 - kHeight}},
+      {"right only", {2500, 300}, {1280 - kWidth, 300}},
+  };
+  for (const PlaceCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const WindowPlace got = placeOnScreens(c.saved, kSize, one);
+    EXPECT_EQ(got, c.expected);
+    EXPECT_LE(got.left + kWidth, 1280);
+    EXPECT_LE(got.top + kHeight, 1024);
+  }
+}
+
+TEST(WindowPlace, AWindowLargerThanTheScreenStartsAtItsTopLeftEdge) {
   const std::vector<ScreenArea> small = {{0, 0, 300, 200}};
-  EXPECT_EQ(placeOnScreens({900, 50}, kWidth, small), (WindowPlace{0, 50}));
-  EXPECT_EQ(placeOnScreens({-100, 50}, kWidth, small), (WindowPlace{-100, 50}));
+  EXPECT_EQ(placeOnScreens({900, 50}, kSize, small), (WindowPlace{0, 0}));
+  EXPECT_EQ(placeOnScreens({900, 500}, kSize, small), (WindowPlace{0, 0}));
+  // The title bar shows: the user's place stays.
+  EXPECT_EQ(placeOnScreens({-100, 50}, kSize, small), (WindowPlace{-100, 50}));
 }
 
 TEST(WindowPlace, EveryWaylandPlatformLeavesThePlaceAlone) {
@@ -61,7 +81,7 @@ TEST(WindowPlace, EveryWaylandPlatformLeavesThePlaceAlone) {
 }
 
 TEST(WindowPlace, NoScreensLeavesThePlace) {
-  EXPECT_EQ(placeOnScreens({-9999, 7}, kWidth, {}), (WindowPlace{-9999, 7}));
+  EXPECT_EQ(placeOnScreens({-9999, 7}, kSize, {}), (WindowPlace{-9999, 7}));
 }
 
 }  // namespace

@@ -32,4 +32,18 @@ for place in "4000 -3000" "-5000 100" "200 99999"; do
   fi
   close_window "$WID" "$PID"
 done
+
+# A place saved on a larger screen brings the whole window, frame and all,
+# onto this one, not just the corner of its title bar.
+for place in "1900 2500" "1900 300" "300 2500"; do
+  read -r top left <<<"$place"
+  printf '[Location]\r\nTop=%s\r\nLeft=%s\r\n' "$top" "$left" >"$ini"
+  start "$dir/tivorum" || done_case
+  IFS=, read -r x y w h <<<"$(client_geometry "$WID")"
+  read -r fl fr ft fb < <(xprop -id "$WID" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  if ((x - fl < 0 || y - ft < 0 || x + w + fr > screen_w || y + h + fb > screen_h)); then
+    fail "saved Top $top, Left $left: frame at $((x - fl)),$((y - ft)) to $((x + w + fr)),$((y + h + fb)), not all on the ${screen_w}x$screen_h screen"
+  fi
+  close_window "$WID" "$PID"
+done
 done_case

@@ -25,6 +25,7 @@
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
 #include "controls/tape_pane.h"
+#include "lock_holder.h"
 
 using namespace tivorum;
 
@@ -272,6 +273,89 @@ void strike(Tcalculator1& window, const std::vector<Stroke>& strokes) {
 
 constexpr Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
 constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+
+void clickKeys(Tcalculator1& window, const std::vector<const char*>& names) {
+  for (const char* name : names) {
+    auto* key = window.findChild<TColorButton*>(name);
+    ASSERT_NE(key, nullptr) << name;
+    QTest::mouseClick(key, Qt::LeftButton);
+  }
+}
+
+std::string memoryOnDisk(const QTemporaryDir& folder, int location) {
+  const IniFile ini(std::filesystem::path(folder.filePath("CUSTOM.INI").toStdString()));
+  return ini.readString("Calculator Memory", "Memory Loc. " + std::to_string(location), "none");
+}
+
+TEST(Calculator, AStoreIsTheLatestWordEvenWhenItRepeatsThisCopysValue) {
+  struct Case {
+    const char* what;
+    std::vector<const char*> first, second, firstAgain;
+    const char* expected;  // location 0 on disk at the end
+  };
+  const Case cases[] = {
+      {"Sto",
+       {"But5", "ButStore", "But0"},
+       {"But3", "ButStore", "But0"},
+       {"ButStore", "But0"},
+       "5"},
+      {"Sto-",
+       {"ButStore", "ButMinus", "But0"},
+       {"But3", "ButStore", "But0"},
+       {"ButStore", "ButMinus", "But0"},
+       " 9.00000000000000E+0000"},
+      {"Clr Mem", {"ClearMemBut"}, {"But3", "ButStore", "But0"}, {"ClearMemBut"}, "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Two copies started from one folder.
+    Started a("[Calculator Memory]\r\nMemory Loc. 0=9\r\n");
+    const std::filesystem::path where(a.folder.path().toStdString());
+    Tcalculator1 b(AppPaths{where, where});
+    startMainWindow(b);
+    clickKeys(*a.window, c.first);
+    clickKeys(b, c.second);
+    EXPECT_EQ(memoryOnDisk(a.folder, 0), "3");
+    clickKeys(*a.window, c.firstAgain);
+    EXPECT_EQ(memoryOnDisk(a.folder, 0), c.expected);
+    // Closing either copy keeps it.
+    b.close();
+    a.window->close();
+    EXPECT_EQ(memoryOnDisk(a.folder, 0), c.expected);
+  }
+}
+
+TEST(Calculator, AStoreWaitsForAnotherCopysLockAndLosesNothing) {
+  Started s("[Calculator Memory]\r\nMemory Loc. 3=1\r\n");
+  test::LockHolder other(s.folder.path(), "2.5");
+  ASSERT_TRUE(other.held());
+  clickKeys(*s.window, {"But7", "ButStore", "But3"});
+  // The window goes on meanwhile; the store is written once the lock is free.
+  clickKeys(*s.window, {"But8", "ButStore", "But4"});
+  ASSERT_TRUE(other.done());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return memoryOnDisk(s.folder, 4) == "8"; }, 5000));
+  EXPECT_EQ(memoryOnDisk(s.folder, 3), "7");
+  const IniFile ini(std::filesystem::path(s.folder.filePath("CUSTOM.INI").toStdString()));
+  EXPECT_EQ(ini.readString("Other Copy", "kept", ""), "1");
+  EXPECT_TRUE(s.dialogs.boxes.empty());
+}
+
+TEST(Calculator, ClosingWaitsForAnotherCopysLock) {
+  Started s("");
+  s.window->move(120, 80);
+  clickKeys(*s.window, {"HintBut"});
+  test::LockHolder other(s.folder.path(), "2.5");
+  ASSERT_TRUE(other.held());
+  clickKeys(*s.window, {"But6", "ButStore", "But2"});
+  s.window->close();
+  ASSERT_TRUE(other.done());
+  EXPECT_EQ(memoryOnDisk(s.folder, 2), "6");
+  const IniFile ini(std::filesystem::path(s.folder.filePath("CUSTOM.INI").toStdString()));
+  EXPECT_EQ(ini.readString("Other Copy", "kept", ""), "1");
+  EXPECT_EQ(ini.readString("Hints", "HintOn", ""), "0");
+  EXPECT_EQ(ini.readInteger("Location", "Left", -1), s.window->pos().x());
+  EXPECT_TRUE(s.dialogs.boxes.empty());
+}
 
 }  // namespace
 
@@ -525,8 +609,8 @@ TEST(Calculator, AnUnreadableSettingsFileIsReportedOnceAtStart) {
   const std::filesystem::path where(s.folder.path().toStdString());
   s.window = std::make_unique<Tcalculator1>(AppPaths{where, where});
   startMainWindow(*s.window);
-  ASSERT_EQ(s.dialogs.boxes,
-            std::vector<std::string>{"Tivoru: Error. Cannot read file CUSTOM.INI."});
+  ASSERT_EQ(s.dialogs.boxes, std::vector<std::string>{"Tivoru: Error. Cannot read file " +
+                                                      (where / "CUSTOM.INI").string() + "."});
   for (const char* name : {"But4", "ButStore", "But1", "HintBut"}) {
     QTest::mouseClick(s.window->findChild<TColorButton*>(name), Qt::LeftButton);
   }

@@ -24,6 +24,7 @@
 #include "calc/settings.h"
 #include "controls/dialogs.h"
 #include "controls/numeric_edit.h"
+#include "lock_holder.h"
 
 using namespace tivorum;
 
@@ -182,4 +183,18 @@ TEST_F(CurrencyFormTest, SaveThatCannotWriteIsReported) {
   form.SaveButton->click();
   ASSERT_EQ(dialogs_.shown.size(), 1u);
   EXPECT_NE(dialogs_.shown[0].text.find("Cannot"), std::string::npos) << dialogs_.shown[0].text;
+}
+
+TEST_F(CurrencyFormTest, SaveWaitsForAnotherCopysLockAndLosesNothing) {
+  TCurrencyForm& form = open();
+  pick(3);
+  form.CurFactor->setText("0.25");
+  test::LockHolder other(folder_.path(), "2.5");
+  ASSERT_TRUE(other.held());
+  form.SaveButton->click();
+  ASSERT_TRUE(other.done());
+  const IniFile ini(std::filesystem::path(folder_.filePath("CUSTOM.INI").toStdString()));
+  EXPECT_EQ(ini.readString("Currency Factors", "French Franc", ""), "0.25");
+  EXPECT_EQ(ini.readString("Other Copy", "kept", ""), "1");
+  EXPECT_TRUE(dialogs_.shown.empty());
 }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "../core/temp_folder.h"
 #include "controls/dialogs.h"
 
 using namespace tivorum;
@@ -110,13 +111,20 @@ TEST_F(TapePrint, APdfNameGetsAPdf) {
 
 TEST_F(TapePrint, FailuresNameTheFile) {
   QDir(folder.path()).mkdir("folder.txt");
+  QDir(folder.path()).mkdir("folder.pdf");
+  QFile::link("/dev/full", at("full.txt"));
+  QFile::link("/dev/full", at("full.pdf"));
   const struct {
     QString name;
     QString box;
   } cases[] = {
       {"missing/tape.pdf", "Error: Error. Cannot create file " + at("missing/tape.pdf") + "."},
       {"missing/tape.txt", "Error: Error. Cannot create file " + at("missing/tape.txt") + "."},
-      {"folder.txt", "Error: Error. Cannot open file " + at("folder.txt") + "."},
+      {"folder.txt", "Error: Error. Cannot write file " + at("folder.txt") + "."},
+      {"folder.pdf", "Error: Error. Cannot write file " + at("folder.pdf") + "."},
+      // A device is never written, neither as text nor as a PDF.
+      {"full.txt", "Error: Error. Cannot write file " + at("full.txt") + "."},
+      {"full.pdf", "Error: Error. Cannot write file " + at("full.pdf") + "."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name.toStdString());
@@ -124,6 +132,25 @@ TEST_F(TapePrint, FailuresNameTheFile) {
     printTape(nullptr, toFile(c.name), kLines, font, false);
     EXPECT_EQ(recording.boxes, QStringList{c.box});
   }
+}
+
+TEST_F(TapePrint, APdfThatCannotBeWrittenWholeIsReportedAndTheOldOneKept) {
+  writeAll(at("tape.pdf"), "older");
+  {
+    // A disk that fills up while the PDF is written.
+    tivorum::testing::FileSizeLimit full(1000);
+    printTape(nullptr, toFile("tape.pdf"), kLines, font, false);
+  }
+  EXPECT_EQ(recording.boxes,
+            QStringList{"Error: Error. Cannot write file " + at("tape.pdf") + "."});
+  EXPECT_EQ(readAll(at("tape.pdf")), "older");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tape.pdf"});
+  // With room, the same print replaces it.
+  recording.boxes.clear();
+  printTape(nullptr, toFile("tape.pdf"), kLines, font, false);
+  EXPECT_TRUE(recording.boxes.isEmpty());
+  EXPECT_TRUE(readAll(at("tape.pdf")).startsWith("%PDF-"));
+  EXPECT_TRUE(readAll(at("tape.pdf")).trimmed().endsWith("%%EOF"));
 }
 
 TEST_F(TapePrint, CancelledPrintsNothing) {

@@ -35,6 +35,7 @@
 #include "controls/color_button.h"
 #include "controls/numeric_edit.h"
 #include "controls/tape_pane.h"
+#include "controls/tape_print.h"
 #include "runner_output.h"
 
 namespace tivorum {
@@ -317,11 +318,12 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
          if (sep < 0) r.fail("menu needs a control name and an item");
          r.openMenu(r.find(l.argument.left(sep)), l.argument.mid(sep + 1));
        }},
-      // printtofile [NAME]: the user typed another output file, relative to DIR.
+      // printtofile [NAME]: the file the dialog proposes, or another output
+      // file the user typed, relative to DIR.
       {"printtofile", false,
        [](ScriptRunner& r, const CommandLine& l) {
-         r.printFile_ =
-             QDir(r.folder_).absoluteFilePath(l.argument.isEmpty() ? "CALCULAT.TXT" : l.argument);
+         r.printFile_ = l.argument.isEmpty() ? defaultTapeFile()
+                                             : QDir(r.folder_).absoluteFilePath(l.argument);
          r.pressPrint(PrintTarget::File);
        }},
       {"printto", false,
