@@ -1,11 +1,12 @@
 #include "controls/tape_print.h"
 
+#include <cups/cups.h>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -83,14 +84,33 @@ void writePdf(QWidget* parent, const PrintAnswer& answer, const std::vector<std:
   }
 }
 
+// Why the print system would not print on `printer` now, as CUPS tells it.
+QString printerRefusal(const QString& printer) {
+  cups_dest_t* dest =
+      cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toLocal8Bit().constData(), nullptr);
+  if (!dest) return {};
+  auto option = [dest](const char* name) {
+    const char* value = cupsGetOption(name, dest->num_options, dest->options);
+    return QByteArray(value ? value : "");
+  };
+  QString refusal;
+  if (option("printer-is-accepting-jobs") == "false") {
+    refusal = printerRejectingMessage(printer);
+  } else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED) {
+    refusal = printerStoppedMessage(printer);
+  }
+  cupsFreeDests(1, dest);
+  return refusal;
+}
+
 void printOn(QWidget* parent, QPrinter& printer, const std::vector<std::string>& lines,
              const QFont& font) {
   const QString name = printer.printerName();
-  // A stopped queue takes the job and holds it without a word; say so now
-  // rather than leave the user waiting at the printer.
-  const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-  if (!info.isNull() && info.state() == QPrinter::Error) {
-    showError(parent, printerStoppedMessage(name));
+  // A stopped queue takes the job and holds it without a word, and one that
+  // rejects jobs drops it without a word; say so now rather than leave the
+  // user waiting at the printer.
+  if (const QString refusal = printerRefusal(name); !refusal.isEmpty()) {
+    showError(parent, refusal);
     return;
   }
   printer.setDocName(QStringLiteral("Tape"));
@@ -115,6 +135,10 @@ QString defaultTapeFile() {
 
 QString printerStoppedMessage(const QString& printer) {
   return QStringLiteral("Error. Printer %1 is stopped. Nothing was printed.").arg(printer);
+}
+
+QString printerRejectingMessage(const QString& printer) {
+  return QStringLiteral("Error. Printer %1 rejects jobs. Nothing was printed.").arg(printer);
 }
 
 QString printerFailedMessage(const QString& printer) {

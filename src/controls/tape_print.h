@@ -26,6 +26,7 @@ bool printsTextFile(const PrintAnswer& answer);
 QString defaultTapeFile();
 
 QString printerStoppedMessage(const QString& printer);
+QString printerRejectingMessage(const QString& printer);
 QString printerFailedMessage(const QString& printer);
 
 // Prints `lines` as `answer` says (nothing when it was cancelled).
