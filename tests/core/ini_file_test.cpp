@@ -13,6 +13,7 @@
 using namespace tivorum;
 using tivorum::testing::FileSizeLimit;
 using tivorum::testing::InodeFlag;
+using tivorum::testing::inodeOf;
 using tivorum::testing::passesInChild;
 using tivorum::testing::readFile;
 using tivorum::testing::TempFolder;
@@ -462,11 +463,6 @@ TEST(IniFileSave, AFullDiskKeepsTheOldFile) {
   for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
     EXPECT_EQ(entry.path().filename(), "CUSTOM.INI");
   }
-}
-
-ino_t inodeOf(const std::filesystem::path& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
 }
 
 TEST(IniFileSave, AFolderThatCannotBeWrittenHasTheFileWrittenInPlace) {

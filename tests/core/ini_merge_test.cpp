@@ -17,6 +17,7 @@
 #include "temp_folder.h"
 
 using namespace tivorum;
+using tivorum::testing::inodeOf;
 using tivorum::testing::readFile;
 using tivorum::testing::TempFolder;
 using tivorum::testing::writeFile;
@@ -44,18 +45,19 @@ std::vector<IniEntry> entries(const std::string& m0, const std::string& m1,
           {"Hints", "HintOn", hint}};
 }
 
-ino_t inodeOf(const std::filesystem::path& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
-}
-
-TEST(IniMerge, WritesOnlyTheKeysThisRunChanged) {
+// A run that has read kOnDisk: locations 0 and 1 hold 5 and 7, hints on.
+class IniMergeRun : public ::testing::Test {
+ protected:
+  IniMergeRun() {
+    writeFile(path, kOnDisk);
+    run.remember(entries("5", "7", "1"));
+  }
   TempFolder dir;
-  const auto path = dir / "CUSTOM.INI";
-  writeFile(path, kOnDisk);
-  IniMerge run(path);
-  run.remember(entries("5", "7", "1"));
+  const std::filesystem::path path = dir / "CUSTOM.INI";
+  IniMerge run{path};
+};
 
+TEST_F(IniMergeRun, WritesOnlyTheKeysThisRunChanged) {
   // Meanwhile another program changes location 1 and the hints.
   IniFile other(path);
   other.writeString("Calculator Memory", "Memory Loc. 1", "99");
@@ -77,13 +79,8 @@ TEST(IniMerge, WritesOnlyTheKeysThisRunChanged) {
             "HintOn=0\r\n");
 }
 
-TEST(IniMerge, NothingChangedLeavesTheFileAlone) {
-  TempFolder dir;
-  const auto path = dir / "CUSTOM.INI";
-  writeFile(path, kOnDisk);
+TEST_F(IniMergeRun, NothingChangedLeavesTheFileAlone) {
   const ino_t before = inodeOf(path);
-  IniMerge run(path);
-  run.remember(entries("5", "7", "1"));
   ASSERT_TRUE(run.save(entries("5", "7", "1")).ok);
   EXPECT_EQ(inodeOf(path), before);  // not replaced
   EXPECT_EQ(readFile(path), kOnDisk);
@@ -120,12 +117,7 @@ TEST(IniMerge, AKeyBothRunsChangedTakesTheLaterValue) {
   }
 }
 
-TEST(IniMerge, ChangesSinceTheLastSaveOnly) {
-  TempFolder dir;
-  const auto path = dir / "CUSTOM.INI";
-  writeFile(path, kOnDisk);
-  IniMerge run(path);
-  run.remember(entries("5", "7", "1"));
+TEST_F(IniMergeRun, ChangesSinceTheLastSaveOnly) {
   ASSERT_TRUE(run.save(entries("12", "7", "1")).ok);
   // Another program sets location 0 after our save; saving again unchanged
   // must keep its value.
@@ -138,12 +130,7 @@ TEST(IniMerge, ChangesSinceTheLastSaveOnly) {
   EXPECT_EQ(after.readString("Calculator Memory", "Memory Loc. 1", ""), "8");
 }
 
-TEST(IniMerge, AFileDeletedMeanwhileIsMadeAgainWithThisRunsValues) {
-  TempFolder dir;
-  const auto path = dir / "CUSTOM.INI";
-  writeFile(path, kOnDisk);
-  IniMerge run(path);
-  run.remember(entries("5", "7", "1"));
+TEST_F(IniMergeRun, AFileDeletedMeanwhileIsMadeAgainWithThisRunsValues) {
   std::filesystem::remove(path);
   ASSERT_TRUE(run.save(entries("5", "8", "1")).ok);
   EXPECT_EQ(readFile(path),
@@ -234,12 +221,7 @@ class FolderHold {
   bool held_ = false;
 };
 
-TEST(IniMergeLock, ASaveNeverGoesAheadWithoutTheLock) {
-  TempFolder dir;
-  const auto path = dir / "CUSTOM.INI";
-  writeFile(path, kOnDisk);
-  IniMerge run(path);
-  run.remember(entries("5", "7", "1"));
+TEST_F(IniMergeRun, ASaveNeverGoesAheadWithoutTheLock) {
   FolderHold other(dir.path());
   ASSERT_TRUE(other.held());
 

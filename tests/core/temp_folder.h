@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +25,13 @@
 #include <utility>
 
 namespace tivorum::testing {
+
+// The file's inode number, 0 when it is not there: the same number after a
+// save means the file was written in place, not replaced.
+inline ino_t inodeOf(const std::filesystem::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
 
 class TempFolder {
  public:
