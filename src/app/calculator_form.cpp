@@ -20,6 +20,7 @@
 #include "app/help_mode.h"
 #include "app/key_translation.h"
 #include "app/keypad_form.h"
+#include "app/settings_keeper.h"
 #include "calc/paste_number.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
@@ -46,7 +47,7 @@ constexpr std::pair<Key, TrigKey> kTrigKeys[] = {
 }  // namespace
 
 Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
-    : QWidget(parent), paths_(paths), settingsFile_(paths.settingsFolder) {
+    : QWidget(parent), paths_(paths) {
   buildWindow();
   tapeOutput_ = std::make_unique<TapeOutput>(*this, *Tape);
   engine_ = std::make_unique<CalcEngine>(*Tape, static_cast<EngineHost&>(*this));
@@ -54,7 +55,8 @@ Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
   modules_ = std::make_unique<CalculatorModuleHost>(*this, *engine_, *Tape, *helpMode_,
                                                     paths.settingsFolder);
   qApp->installEventFilter(this);
-  prepareSaving();
+  settings_ = std::make_unique<SettingsKeeper>(*this, *engine_, paths.settingsFolder,
+                                               [this] { return currentSettings(); });
   FormCreate();
 }
 

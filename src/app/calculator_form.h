@@ -1,32 +1,22 @@
 // The main window: display, keypad, tape and the keys that open the modules.
-// It forwards the keypad to the engine, maps typed characters onto keys,
-// runs help mode, and loads and saves the settings.
-//
-// It is the host of the module windows (help, tape, currency factors,
-// settings folder, message boxes); the program hands it the factory that
-// makes them.
+// It forwards the keypad to the engine and carries out what the input router
+// decides for a key; help mode, the module windows' host, printing the tape
+// and keeping the settings are classes of their own that it owns.
 #pragma once
 
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <array>
-#include <chrono>
 #include <filesystem>
-#include <functional>
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/engine.h"
 #include "calc/input_router.h"
 #include "calc/keys.h"
 #include "calc/settings.h"
 #include "calc/tape.h"
-#include "calc/window_place.h"
 #include "controls/module_host.h"
 
 class QAbstractButton;
@@ -37,6 +27,7 @@ class TColorButton;
 namespace tivorum {
 class CalculatorModuleHost;
 class HelpMode;
+class SettingsKeeper;
 class TapeOutput;
 class TapePane;
 
@@ -65,7 +56,7 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   // The first activation's loading, run once; start-up calls it right after
   // showing so that it never depends on a window manager activating us.
   void FormActivate();
-  bool isStarted() const { return activated_; }
+  bool isStarted() const;
 
   // Puts the window where the settings file says, before it is first shown,
   // so that the window manager places the frame, not the client area, there.
@@ -119,20 +110,10 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void FormCreate();
   void FormShow();
   void FormClose();
-  void placeWindow(const tivorum::Settings& stored);
-  void prepareSaving();
-  // place_ := where the window is now, where the program may know that.
-  void notePlace();
-  // What a save writes now, the window's place as place_ holds it.
+  // What the window holds of the settings now, its place aside.
   tivorum::Settings currentSettings() const;
-  // Passes the engine's stores on to the settings file; true if there were.
-  bool noteStores();
-  // Writes the memory and the setting keys as soon as one changes, and what
-  // a busy lock held back.
+  // Writes the memory and the setting keys as soon as one changes.
   void keepChanges();
-  void writeSettings();
-  // A failure to read or write the settings file is shown once per run.
-  void reportSaveProblem(const tivorum::WriteResult& result);
   // What has the focus, for the input router, when `target` gets a key.
   tivorum::Focus focusOf(QWidget* target) const;
   // Carries out what the input router decided for a key.
@@ -165,16 +146,5 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   std::unique_ptr<tivorum::CalculatorModuleHost> modules_;
   tivorum::InputRouter router_;
   bool shown_ = false;
-  bool activated_ = false;
-  bool closing_ = false;
-  tivorum::SettingsFile settingsFile_;
-  tivorum::Settings saved_;     // as last loaded or saved
-  tivorum::WindowPlace place_;  // the place to write
-  bool saveProblemShown_ = false;
-  // A save was turned away by another program's lock (since then).
-  bool savePending_ = false;
-  std::optional<std::chrono::steady_clock::time_point> lockBusySince_;
-  QTimer lockRetry_;
-  QTimer placeQuiet_;
-  std::optional<tivorum::WindowPlace> placed_;
+  std::unique_ptr<tivorum::SettingsKeeper> settings_;
 };
