@@ -20,12 +20,12 @@
 #include "app/help_mode.h"
 #include "app/key_translation.h"
 #include "app/keypad_form.h"
-#include "app/settings_keeper.h"
 #include "calc/paste_number.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
 #include "controls/look.h"
 #include "controls/qt_text.h"
+#include "controls/settings_keeper.h"
 #include "controls/tape_output.h"
 #include "controls/tape_pane.h"
 

@@ -7,9 +7,9 @@
 #include <system_error>
 
 #include "app/calculator_form.h"
-#include "app/settings_keeper.h"
 #include "calc/tape_file.h"
 #include "controls/color_button.h"
+#include "controls/settings_keeper.h"
 #include "controls/tape_output.h"
 
 using namespace tivorum;

@@ -1,4 +1,4 @@
-#include "app/settings_keeper.h"
+#include "controls/settings_keeper.h"
 
 #include <QGuiApplication>
 #include <QScreen>
