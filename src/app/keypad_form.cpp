@@ -294,7 +294,6 @@ Keypad buildKeypad(QWidget* window, const std::function<void(Key)>& before) {
     keypad.keys[static_cast<size_t>(at.key)] = makeKey(holders.get(at.holder), keyRow(at.key), at);
   }
   keypad.keys[static_cast<size_t>(Key::HelpEnable)]->raise();
-  keypad.panel = holders.get(Holder::Keypad);
   return keypad;
 }
 

@@ -15,7 +15,6 @@ namespace tivorum {
 
 struct Keypad {
   std::array<QAbstractButton*, kKeyCount> keys{};
-  QWidget* panel = nullptr;  // the grey panel holding the keypad
 };
 
 // Makes every key inside `window` in control order; `before` runs before
