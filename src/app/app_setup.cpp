@@ -68,6 +68,8 @@ AppPaths programPaths() {
   } else if (!QFileInfo(exeDir).isWritable()) {
     paths.settingsFolder = configFolder();
   }
+  // The tape journal is state, not a setting: $XDG_STATE_HOME/tivorum.
+  if (paths.settingsFolder != toPath(exeDir)) paths.journalFolder = userFolder(UserFolder::State);
   return paths;
 }
 

@@ -16,7 +16,8 @@ void setUpApplication(QApplication& app);
 // A portable copy (CALC.ELP beside the executable) keeps CUSTOM.INI beside
 // the executable. An installed copy (CALC.ELP in ../share/tivorum or another
 // data folder) keeps it in the user's configuration folder, as does a copy
-// whose folder cannot be written.
+// whose folder cannot be written; such copies keep the tape journal in the
+// user's state folder, a portable one beside CUSTOM.INI.
 AppPaths programPaths();
 
 // Shows the main window; returns once its first activation has run.

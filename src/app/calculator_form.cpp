@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "app/key_translation.h"
 #include "app/keypad_form.h"
 #include "calc/paste_number.h"
+#include "calc/tape_journal.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
 #include "controls/look.h"
@@ -54,6 +56,8 @@ Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
   helpMode_ = std::make_unique<HelpMode>(*this, *keyWidget(Key::HelpEnable), paths.helpFolder);
   modules_ = std::make_unique<CalculatorModuleHost>(*this, *engine_, *Tape, *helpMode_,
                                                     paths.settingsFolder);
+  journal_ = std::make_unique<TapeJournal>(paths.journalFolder.empty() ? paths.settingsFolder
+                                                                       : paths.journalFolder);
   qApp->installEventFilter(this);
   settings_ = std::make_unique<SettingsKeeper>(*this, *engine_, paths.settingsFolder,
                                                [this] { return currentSettings(); });
@@ -61,6 +65,8 @@ Tcalculator1::Tcalculator1(const AppPaths& paths, QWidget* parent)
 }
 
 Tcalculator1::~Tcalculator1() {
+  // The tape outlives the journal it tells of its changes.
+  Tape->setObserver(nullptr);
   qApp->removeEventFilter(this);
 }
 
@@ -125,6 +131,7 @@ void Tcalculator1::buildTape() {
   paper.setColor(QPalette::Base, Qt::white);
   paper.setColor(QPalette::Text, Qt::black);
   Tape->setPalette(paper);
+  buildTapeMenu();
 }
 
 QString Tcalculator1::displayText() const {
@@ -189,6 +196,7 @@ void Tcalculator1::afterKey() {
   refresh();
   focusEquals();
   keepChanges();
+  reportJournalProblem();
 }
 
 void Tcalculator1::focusEquals() {
@@ -342,6 +350,11 @@ Focus Tcalculator1::focusOf(QWidget* target) const {
 bool Tcalculator1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::ToolTip) return !HintsOn;  // hints are off for every window
+  // X11 also turns the Menu key into a context menu request, to whatever has
+  // the focus and at no useful place; the key itself opens the tape's menu,
+  // by the caret, alike everywhere.
+  if (type == QEvent::ContextMenu && (watched == Tape || watched == Tape->viewport()))
+    return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
     return false;
   if (!watched->isWidgetType()) return false;
@@ -393,6 +406,8 @@ void Tcalculator1::perform(const Action& action, QWidget* window) {
       return SpeedButton1Click();
     case Action::ModuleHelp:
       return CalculatorModuleHost::clickHelpOf(*window);
+    case Action::TapeMenu:
+      return TapeMenuKey();
     case Action::PassThrough:
     case Action::Swallow:
       return;

@@ -29,12 +29,15 @@ class CalculatorModuleHost;
 class HelpMode;
 class SettingsKeeper;
 class TapeOutput;
+class TapeJournal;
 class TapePane;
 
 // Where the program keeps its files.
 struct AppPaths {
   std::filesystem::path settingsFolder;  // CUSTOM.INI
   std::filesystem::path helpFolder;      // CALC.ELP
+  // The tape journal; empty: beside CUSTOM.INI.
+  std::filesystem::path journalFolder = {};
 };
 }  // namespace tivorum
 
@@ -126,6 +129,26 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void ButtonPrintClick();
   void ButtonCopyClick();
 
+  // Fills the tape with the kept one and starts journalling (once; the first
+  // activation asks for it as soon as the window has been painted).
+  void restoreTape();
+  // The tape's context menu and what it does (calculator_tape_form.cpp).
+  void buildTapeMenu();
+  // The menu at `at` in the tape's viewport.
+  void TapeMenuPopup(const QPoint& at);
+  // The menu from the keyboard, by the caret (or the last line).
+  void TapeMenuKey();
+  void SelectAllClick();
+  void AddNoteClick();
+  void SaveTapeClick();
+  void OpenTapeClick();
+  void ExportCsvClick();
+  void KeepTapeClick();
+  // The run's end: the tape becomes the one the next start shows.
+  void settleTape();
+  // A journal that cannot be written is shown once per run.
+  void reportJournalProblem();
+
   void setOnOffLook(TColorButton* key, bool on);
   void applyHints();
   void slideTo(std::initializer_list<int> widths);
@@ -138,6 +161,8 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
 
   bool HintsOn = true;
   bool TapeShown = true;
+  // Keep Tape Between Runs.
+  bool KeepTape = true;
   tivorum::AppPaths paths_;
   std::array<QAbstractButton*, tivorum::kKeyCount> keys_{};
   std::unique_ptr<tivorum::CalcEngine> engine_;
@@ -147,4 +172,6 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   tivorum::InputRouter router_;
   bool shown_ = false;
   std::unique_ptr<tivorum::SettingsKeeper> settings_;
+  std::unique_ptr<tivorum::TapeJournal> journal_;
+  bool tapeRestored_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QTimer>
 #include <system_error>
 
 #include "app/calculator_form.h"
@@ -43,6 +44,9 @@ void Tcalculator1::FormActivate() {
   applyHints();
   setOnOffLook(key(Key::Tape), TapeShown);
   if (!TapeShown) slideTo({350, 300, 200, 184});
+  KeepTape = stored.keepTape;
+  // Once the window is painted: a long tape then fills in behind it.
+  QTimer::singleShot(0, this, &Tcalculator1::restoreTape);
   // Last: the run may end while the box shows.
   settings_->reportReadProblem();
 }
@@ -52,6 +56,7 @@ Settings Tcalculator1::currentSettings() const {
   for (int i = 0; i < kMemoryCount; ++i) s.memory[i] = engine_->MemoryLoc(i);
   s.hintsOn = HintsOn;
   s.tapeShown = TapeShown;
+  s.keepTape = KeepTape;
   s.placeFormat = engine_->placesCaption() == "Sci" ? std::string(kGeneralFormat)
                                                     : std::string(kFinancialFormat);
   return s;
@@ -71,6 +76,7 @@ void Tcalculator1::closeEvent(QCloseEvent* event) {
 }
 
 void Tcalculator1::FormClose() {
+  settleTape();
   settings_->saveLast();
 }
 

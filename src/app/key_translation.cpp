@@ -19,6 +19,7 @@ constexpr std::pair<int, KeyName> kNamed[] = {
     {Qt::Key_PageUp, KeyName::PageUp}, {Qt::Key_PageDown, KeyName::PageDown},
     {Qt::Key_Clear, KeyName::Begin},   {Qt::Key_Copy, KeyName::Copy},
     {Qt::Key_Paste, KeyName::Paste},   {Qt::Key_Menu, KeyName::Menu},
+    {Qt::Key_F10, KeyName::F10},
 };
 
 }  // namespace

@@ -76,6 +76,9 @@ constexpr Chord kChords[] = {
     {KeyName::Insert, 0, true, false, {A::Paste}},
     {KeyName::Paste, 0, false, false, {A::Paste}},
     {KeyName::F1, 0, false, false, {A::Help}},
+    // The keyboard's way to a context menu; the tape has the window's only one.
+    {KeyName::Menu, 0, false, false, {A::TapeMenu}},
+    {KeyName::F10, 0, true, false, {A::TapeMenu}},
     {KeyName::Character, 'Q', false, true, {A::Press, Key::Off}},
 };
 

@@ -24,6 +24,7 @@ enum class KeyName {
   Tab,
   Space,
   F1,
+  F10,
   Insert,
   Delete,
   Home,
@@ -112,6 +113,7 @@ struct Action {
     Copy,         // the number shown, or the tape's selection, to the clipboard
     Help,         // the Help key
     ModuleHelp,   // the Help button of the module window
+    TapeMenu,     // the tape's context menu
   };
   Kind kind = PassThrough;
   Key key = Key::Equals;  // for Press and Type

@@ -16,6 +16,8 @@ constexpr std::string_view kTapeSection = "Tape";
 constexpr std::string_view kFormatSection = "PlaceFormat";
 constexpr std::string_view kLocationSection = "Location";
 constexpr std::string_view kCurrencySection = "Currency Factors";
+constexpr std::string_view kJournalSection = "Tape Journal";
+constexpr std::string_view kKeepTapeKey = "KeepTape";
 
 std::string memoryKey(int location) {
   return "Memory Loc. " + std::to_string(location);
@@ -42,6 +44,7 @@ Settings settingsFrom(const IniFile& ini) {
   }
   s.hintsOn = ini.readBool(kHintsSection, "HintOn", true);
   s.tapeShown = ini.readBool(kTapeSection, "ShowTape", true);
+  s.keepTape = ini.readBool(kJournalSection, kKeepTapeKey, true);
   s.placeFormat = knownFormat(ini.readString(kFormatSection, "Display", kGeneralFormat));
   s.top = ini.readInteger(kLocationSection, "Top", 0);
   s.left = ini.readInteger(kLocationSection, "Left", 0);
@@ -114,6 +117,12 @@ CurrencyFactorsLoad loadCurrencyFactors(const std::filesystem::path& folder) {
     }
   }
   return load;
+}
+
+WriteResult saveKeepTape(const std::filesystem::path& folder, bool keep) {
+  return editLocked(settingsPath(folder), [&](IniFile& ini) {
+    ini.writeString(kJournalSection, kKeepTapeKey, keep ? "1" : "0");
+  });
 }
 
 WriteResult saveCurrencyFactor(const std::filesystem::path& folder, int position,

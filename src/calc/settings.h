@@ -39,6 +39,10 @@ struct Settings {
   std::array<std::string, kMemoryCount> memory{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
   bool hintsOn = true;
   bool tapeShown = true;
+  // Section "Tape Journal", key "KeepTape": the tape is kept between runs.
+  // Written only when the user switches it (saveKeepTape), so that a first
+  // run's file has the five sections it always had.
+  bool keepTape = true;
   // kGeneralFormat or kFinancialFormat; anything else is taken as general.
   std::string placeFormat{kGeneralFormat};
   int top = 0;
@@ -94,6 +98,9 @@ struct CurrencyFactorsLoad {
 
 // Reads every factor (default "1"), going on past a bad one.
 CurrencyFactorsLoad loadCurrencyFactors(const std::filesystem::path& folder);
+
+// Keep Tape Between Runs switched: written at once.
+[[nodiscard]] WriteResult saveKeepTape(const std::filesystem::path& folder, bool keep);
 
 // The currency window's Save: the factor text, unchanged, under the currency's
 // key, always written (it is the user's latest word), under the folder lock:

@@ -22,18 +22,19 @@
 
 #include "calc/journal_records.h"
 #include "calc/tape_content.h"
+#include "calc/tape_lines.h"
 #include "calc/write_result.h"
 
 namespace tivorum {
 
 inline constexpr std::string_view kJournalFileName = "tape.journal";
 
-class TapeJournal {
+class TapeJournal : public TapeObserver {
  public:
   // `folder` is made when missing. `maxLines`: the journal keeps the last
   // this many lines and is rewritten when it has grown half as much again.
   explicit TapeJournal(std::filesystem::path folder, std::size_t maxLines = kJournalMaxLines);
-  ~TapeJournal();
+  ~TapeJournal() override;
   TapeJournal(const TapeJournal&) = delete;
   TapeJournal& operator=(const TapeJournal&) = delete;
 
@@ -46,11 +47,11 @@ class TapeJournal {
   void start(const TapeContent& tape);
   bool started() const { return fd_ >= 0; }
 
-  // The changes, each written at once.
-  void appended(std::string_view line);
-  void removedLast();
-  void cleared();
-  void noteSet(std::size_t index, std::string_view note);
+  // TapeObserver: the changes, each written at once.
+  void appended(std::string_view line) override;
+  void removedLast() override;
+  void cleared() override;
+  void noteSet(std::size_t index, std::string_view note) override;
 
   // The run's end: this run's tape becomes the one the next start shows.
   void settle();

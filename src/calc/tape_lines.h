@@ -72,4 +72,13 @@ class TapeLines : public TapeContent {
   TapeObserver* observer_ = nullptr;
 };
 
+// Appends every line of `from` (another store, a journal read back) with its
+// note.
+template <class Lines>
+void appendLinesOf(TapeLines& to, const Lines& from) {
+  const std::size_t first = to.size();
+  for (std::size_t i = 0; i < from.size(); ++i) to.append(from.line(i));
+  for (std::size_t i : from.notedLines()) to.setNote(first + i, from.note(i));
+}
+
 }  // namespace tivorum

@@ -30,10 +30,10 @@ void TapeOutput::print() {
   if (!answer.accepted) return;
   std::vector<std::string> lines;
   if (selected && (printsTextFile(answer) || answer.selectionOnly)) {
-    tempMemo_->setPlainText(tape_.selection());
+    tempMemo_->setPlainText(tape_.selectionWithNotes());
     lines = textLines(tempMemo_->toPlainText());
   } else {
-    lines = tape_.lines();
+    lines = tape_.linesWithNotes();
   }
   printTape(&window_, answer, lines, tape_.font(), bigTapeFile_);
 }
@@ -43,7 +43,7 @@ void TapeOutput::copy() {
 }
 
 void TapeOutput::copySelectionOr(const QString& shown) {
-  QGuiApplication::clipboard()->setText(tape_.hasSelection() ? tape_.selection() : shown);
+  QGuiApplication::clipboard()->setText(tape_.hasSelection() ? tape_.selectionWithNotes() : shown);
 }
 
 }  // namespace tivorum

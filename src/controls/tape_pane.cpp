@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/tape_document.h"
+
 namespace tivorum {
 
 namespace {
@@ -152,6 +154,36 @@ QString TapePane::selection() const {
   return text_.between(std::min(anchor_, position_), std::max(anchor_, position_));
 }
 
+QString TapePane::selectionWithNotes() const {
+  return textWithNotes(std::min(anchor_, position_), std::max(anchor_, position_));
+}
+
+QString TapePane::textWithNotes(qsizetype from, qsizetype to) const {
+  if (from >= to) return {};
+  const std::size_t first = text_.lineAt(from), last = text_.lineAt(to);
+  const TapeLines& lines = text_.lines();
+  QString out;
+  qsizetype done = from;
+  // Notes are few: the text between them goes in one piece.
+  for (std::size_t i : lines.notedLines()) {
+    if (i < first) continue;
+    if (i > last) break;
+    const qsizetype end = text_.lineStart(i) + text_.lineLength(i);
+    if (from >= end || to < end) continue;
+    out += text_.between(done, end);
+    out += fromUtf8(lineWithNote("", lines.note(i)));
+    done = end;
+  }
+  return out + text_.between(done, to);
+}
+
+std::vector<std::string> TapePane::linesWithNotes() const {
+  std::vector<std::string> out = lines();
+  for (std::size_t i : text_.lines().notedLines())
+    out[i] = lineWithNote(out[i], text_.lines().note(i));
+  return out;
+}
+
 void TapePane::selectCharacters(int from, int to) {
   setCaret(from, to);
 }
@@ -208,7 +240,8 @@ void TapePane::cursorChanged(qsizetype oldAnchor, qsizetype oldPosition) {
 }
 
 void TapePane::copyToClipboard() {
-  QGuiApplication::clipboard()->setText(hasSelection() ? selection() : toPlainText());
+  QGuiApplication::clipboard()->setText(hasSelection() ? selectionWithNotes()
+                                                       : textWithNotes(0, text_.end()));
 }
 
 // ---- Scrolling -------------------------------------------------------------------
@@ -433,7 +466,7 @@ qsizetype TapePane::wordBoundary(qsizetype position, bool forward) const {
 void TapePane::keyPressEvent(QKeyEvent* event) {
   if (event == QKeySequence::SelectAll) return selectAll();
   if (event == QKeySequence::Copy) {
-    if (hasSelection()) QGuiApplication::clipboard()->setText(selection());
+    if (hasSelection()) QGuiApplication::clipboard()->setText(selectionWithNotes());
     return;
   }
   if (text_.empty()) return event->ignore();

@@ -49,6 +49,11 @@ class TapePane : public QAbstractScrollArea, public Tape {
   bool hasSelection() const;
   // The selected text, line breaks as "\n".
   QString selection() const;
+  // As copied and printed: characters [from, to), a line whose end is among
+  // them followed by its note; the selection so; every line with its note.
+  QString textWithNotes(qsizetype from, qsizetype to) const;
+  QString selectionWithNotes() const;
+  std::vector<std::string> linesWithNotes() const;
   // Positions count characters (UTF-16 units) and one per line break, as a
   // text pane does; they are clamped to the text.
   void selectCharacters(int from, int to);

@@ -18,7 +18,6 @@
 #include "controls/tape_pane.h"
 
 namespace tivorum {
-namespace {
 
 void showError(QWidget* parent, const QString& text) {
   dialogs().message(parent, "Error", text, BoxIcon::Error);
@@ -27,6 +26,8 @@ void showError(QWidget* parent, const QString& text) {
 std::filesystem::path toPath(const QString& fileName) {
   return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
+
+namespace {
 
 // Whether `file` is the CALCULAT.TXT the program proposes, however it was spelt.
 bool isDefaultTapeFile(const std::filesystem::path& file) {

@@ -21,6 +21,7 @@ void expectSame(const Settings& a, const Settings& b) {
   EXPECT_EQ(a.memory, b.memory);
   EXPECT_EQ(a.hintsOn, b.hintsOn);
   EXPECT_EQ(a.tapeShown, b.tapeShown);
+  EXPECT_EQ(a.keepTape, b.keepTape);
   EXPECT_EQ(a.placeFormat, b.placeFormat);
   EXPECT_EQ(a.top, b.top);
   EXPECT_EQ(a.left, b.left);
@@ -91,6 +92,8 @@ TEST(Settings, LoadsWhatPeopleWrite) {
       {"tape off", "[Tape]\nShowTape=0\n", [](Settings& s) { s.tapeShown = false; }},
       {"boolean text keeps the default", "[Hints]\nHintOn=false\n[Tape]\nShowTape=no\n",
        [](Settings&) {}},
+      {"tape not kept", "[Tape Journal]\nkeeptape=0\n", [](Settings& s) { s.keepTape = false; }},
+      {"keeping has a section of its own", "[Tape]\nKeepTape=0\n", [](Settings&) {}},
       {"financial format", "[PlaceFormat]\nDisplay=%15.2f\n",
        [](Settings& s) { s.placeFormat = "%15.2f"; }},
       {"financial format, blanks around", "[PlaceFormat]\nDisplay =  %15.2f \n",
@@ -142,6 +145,23 @@ TEST(Settings, SaveKeepsOtherContent) {
                        "; keep me\r\n\r\n[Calculator Memory]\r\n"))
       << text;
   EXPECT_DOUBLE_EQ(loadCurrencyFactors(dir.path()).factors[3], 0.17);
+}
+
+TEST(Settings, KeepTapeIsWrittenAtOnceAndOnlyWhenSwitched) {
+  TempFolder dir;
+  writeFile(dir / "CUSTOM.INI", "[Hints]\r\nHintOn=0\r\n\r\n[Newer]\r\nx=1\r\n");
+  ASSERT_TRUE(saveKeepTape(dir.path(), false).ok);
+  EXPECT_EQ(readFile(dir / "CUSTOM.INI"),
+            "[Hints]\r\nHintOn=0\r\n\r\n[Newer]\r\nx=1\r\n\r\n[Tape Journal]\r\nKeepTape=0\r\n");
+  Settings s = loadSettings(dir.path());
+  EXPECT_FALSE(s.keepTape);
+  // A close writes the other settings; another copy's switch stays.
+  s.keepTape = true;
+  ASSERT_TRUE(saveSettings(dir.path(), s).ok);
+  EXPECT_FALSE(loadSettings(dir.path()).keepTape);
+  ASSERT_TRUE(saveKeepTape(dir.path(), true).ok);
+  EXPECT_TRUE(loadSettings(dir.path()).keepTape);
+  EXPECT_FALSE(saveKeepTape(dir / "absent", true).ok);
 }
 
 TEST(Settings, SaveFailureIsReported) {

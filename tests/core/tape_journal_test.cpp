@@ -15,44 +15,25 @@
 
 using namespace tivorum;
 using tivorum::testing::Entries;
-using tivorum::testing::EntriesTape;
 using tivorum::testing::readFile;
 using tivorum::testing::TempFolder;
 using tivorum::testing::writeFile;
 
 namespace {
 
-// A tape that tells its journal every change, as the program's tape does.
-class JournalledTape : public EntriesTape {
- public:
-  explicit JournalledTape(TapeJournal& journal) : journal_(journal) {}
+// A start: the kept tape into the store, then the journal started and told
+// of every change, as the program does it.
+void startInto(TapeJournal& journal, TapeLines& tape) {
+  appendLinesOf(tape, *journal.load());
+  journal.start(tape);
+  tape.setObserver(&journal);
+}
 
-  void load() {
-    const auto replay = journal_.load();
-    for (std::size_t i = 0; i < replay->size(); ++i)
-      entries.emplace_back(replay->line(i), replay->note(i));
-    journal_.start(*this);
-  }
-  void append(const std::string& line) {
-    entries.emplace_back(line, "");
-    journal_.appended(line);
-  }
-  void removeLast() {
-    entries.pop_back();
-    journal_.removedLast();
-  }
-  void clear() {
-    entries.clear();
-    journal_.cleared();
-  }
-  void setNote(std::size_t i, const std::string& note) {
-    entries[i].second = note;
-    journal_.noteSet(i, note);
-  }
-
- private:
-  TapeJournal& journal_;
-};
+Entries entriesOf(const TapeLines& tape) {
+  Entries out;
+  for (std::size_t i = 0; i < tape.size(); ++i) out.emplace_back(tape.line(i), tape.note(i));
+  return out;
+}
 
 // What a new start in `folder` shows.
 Entries nextStart(const std::filesystem::path& folder, std::size_t maxLines = kJournalMaxLines) {
@@ -81,9 +62,9 @@ TEST(TapeJournal, ARunsTapeComesBackAtTheNextStart) {
   TempFolder dir;
   {
     TapeJournal journal(dir.path());
-    JournalledTape tape(journal);
-    tape.load();
-    EXPECT_TRUE(tape.entries.empty());
+    TapeLines tape;
+    startInto(journal, tape);
+    EXPECT_TRUE(tape.empty());
     for (const char* line : {"12", "+", "3.5", "x"}) tape.append(line);
     tape.removeLast();
     tape.append("= 15.5");
@@ -96,9 +77,9 @@ TEST(TapeJournal, ARunsTapeComesBackAtTheNextStart) {
   // And again, from the journal the first run left.
   {
     TapeJournal journal(dir.path());
-    JournalledTape tape(journal);
-    tape.load();
-    EXPECT_EQ(tape.entries, expected);
+    TapeLines tape;
+    startInto(journal, tape);
+    EXPECT_EQ(entriesOf(tape), expected);
     tape.append("7");
     journal.settle();
   }
@@ -108,8 +89,8 @@ TEST(TapeJournal, ARunsTapeComesBackAtTheNextStart) {
 TEST(TapeJournal, ClearEmptiesTheFile) {
   TempFolder dir;
   TapeJournal journal(dir.path());
-  JournalledTape tape(journal);
-  tape.load();
+  TapeLines tape;
+  startInto(journal, tape);
   for (int i = 0; i < 50; ++i) tape.append(std::to_string(i));
   tape.clear();
   tape.append("1");
@@ -125,8 +106,8 @@ TEST(TapeJournal, AKilledCopysTapeIsAdopted) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     TapeJournal journal(dir.path());
-    JournalledTape tape(journal);
-    tape.load();
+    TapeLines tape;
+    startInto(journal, tape);
     tape.append("12");
     tape.append("+");
     tape.setNote(1, "tip");
@@ -144,9 +125,9 @@ TEST(TapeJournal, TwoCopiesTheOneThatEndsLastWins) {
     SCOPED_TRACE(firstEndsLast);
     TempFolder dir;
     TapeJournal a(dir.path()), b(dir.path());
-    JournalledTape tapeA(a), tapeB(b);
-    tapeA.load();
-    tapeB.load();
+    TapeLines tapeA, tapeB;
+    startInto(a, tapeA);
+    startInto(b, tapeB);
     tapeA.append("a1");
     tapeB.append("b1");
     tapeA.append("a2");
@@ -197,8 +178,8 @@ TEST(TapeJournal, OfKilledCopiesAndTheLastEndedTheNewestWins) {
 TEST(TapeJournal, ARunningCopysJournalIsLeftAlone) {
   TempFolder dir;
   TapeJournal running(dir.path());
-  JournalledTape tape(running);
-  tape.load();
+  TapeLines tape;
+  startInto(running, tape);
   tape.append("mine");
   // Another start and another copy's discard leave the running copy's file.
   EXPECT_TRUE(nextStart(dir.path()).empty());
@@ -214,8 +195,8 @@ TEST(TapeJournal, DiscardRemovesEveryKeptTape) {
   writeFile(dir / "tape.journal.99999-0.run", std::string(kJournalHeader) + appendRecord("x"));
   writeFile(dir / "CUSTOM.INI", "[Hints]\n");
   TapeJournal journal(dir.path());
-  JournalledTape tape(journal);
-  tape.load();
+  TapeLines tape;
+  startInto(journal, tape);
   tape.append("1");
   journal.discard();
   EXPECT_FALSE(journal.started());
@@ -229,8 +210,8 @@ TEST(TapeJournal, StaysBoundedAndKeepsTheLastLines) {
   TempFolder dir;
   constexpr std::size_t kMax = 10;
   TapeJournal journal(dir.path(), kMax);
-  JournalledTape tape(journal);
-  tape.load();
+  TapeLines tape;
+  startInto(journal, tape);
   std::size_t longest = 0;
   for (int i = 0; i < 100; ++i) {
     tape.append(std::to_string(i));
@@ -249,8 +230,8 @@ TEST(TapeJournal, AFolderThatCannotBeMadeIsReportedOnce) {
   TempFolder dir;
   writeFile(dir / "blocked", "a file, not a folder");
   TapeJournal journal(dir / "blocked" / "tivorum");
-  JournalledTape tape(journal);
-  tape.load();
+  TapeLines tape;
+  startInto(journal, tape);
   tape.append("1");
   EXPECT_FALSE(journal.started());
   const WriteResult problem = journal.takeProblem();

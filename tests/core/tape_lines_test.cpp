@@ -98,6 +98,22 @@ TEST(TapeLines, NotesStayWithTheirLines) {
   EXPECT_EQ(tape.note(1), "");
 }
 
+TEST(TapeLines, LinesOfAnotherTapeFollowWithTheirNotes) {
+  TapeLines from;
+  for (const char* line : {"7", "x", "6", "= 42"}) from.append(line);
+  from.setNote(1, "times");
+  from.setNote(3, "answer");
+  TapeLines to;
+  to.append("1");
+  to.setNote(0, "mine");
+  appendLinesOf(to, from);
+  EXPECT_EQ(linesOf(to), (std::vector<std::string>{"1", "7", "x", "6", "= 42"}));
+  EXPECT_EQ(to.notedLines(), (std::vector<std::size_t>{0, 2, 4}));
+  EXPECT_EQ(to.note(0), "mine");
+  EXPECT_EQ(to.note(2), "times");
+  EXPECT_EQ(to.note(4), "answer");
+}
+
 TEST(TapeLines, ObserverHearsEachChangeOnce) {
   TapeLines tape;
   TapeRecorder recorder;

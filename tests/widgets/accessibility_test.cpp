@@ -19,19 +19,12 @@
 #include "app/module_windows.h"
 #include "controls/color_button.h"
 #include "controls/dialogs.h"
+#include "quiet_dialogs.h"
 
 using namespace tivorum;
+using tivorum::testing::QuietDialogs;
 
 namespace {
-
-class QuietDialogs : public Dialogs {
- public:
-  void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
-  bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-  void showHelp(QDialog&) override {}
-  void showAbout(QDialog&) override {}
-  PrintAnswer askPrint(QWidget*, bool) override { return {}; }
-};
 
 struct Started {
   Started() {

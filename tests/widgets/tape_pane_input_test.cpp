@@ -164,9 +164,9 @@ TEST(TapePane, NotesShowAfterTheirLineAndLongOnesWrap) {
     }
   }
   EXPECT_GT(changed, 20);
-  // The text a user copies is the lines' own.
+  // The note travels with its line when copied.
   noted.pane.copyToClipboard();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "12\n+\n3.5\n= 15.5");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "12\n+\n3.5  [rent]\n= 15.5");
 
   std::vector<std::string> many(60, "1");
   Shown scrolled(many);

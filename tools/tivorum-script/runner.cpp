@@ -296,7 +296,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
        }},
       {"tape", false,
        [](ScriptRunner& r, const CommandLine&) {
-         for (const std::string& line : r.calculator_.tapePane().lines())
+         for (const std::string& line : r.calculator_.tapePane().linesWithNotes())
            out("|" + QString::fromStdString(line));
        }},
       {"clipboard", true,
