@@ -45,6 +45,8 @@ std::string helpText() {
          "\n"
          "Settings are kept in CUSTOM.INI beside the program, or in\n"
          "$XDG_CONFIG_HOME/tivorum/ (~/.config/tivorum/) for an installed copy;\n"
+         "the tape is kept between runs in tape.journal beside CUSTOM.INI, or in\n"
+         "$XDG_STATE_HOME/tivorum/ (~/.local/state/tivorum/) for an installed copy;\n"
          "the tape printed to file is appended to CALCULAT.TXT in the working folder.\n";
 }
 
