@@ -62,7 +62,8 @@ TEST(AfterFirstPaint, RunsAtTheLatestWhenTheWindowIsNeverPainted) {
       &window, [&] { ++runs; }, 50ms);
   spin([&] { return runs > 0; });
   EXPECT_EQ(runs, 1);
-  EXPECT_GE(timer.elapsed(), 50);
+  // A coarse timer may fire up to 5% early.
+  EXPECT_GE(timer.elapsed(), 47);
   EXPECT_EQ(window.paints, 0);
   spin([] { return false; }, 100);
   EXPECT_EQ(runs, 1);

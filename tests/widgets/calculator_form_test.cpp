@@ -338,7 +338,7 @@ TEST(Calculator, AStoreWaitsForAnotherCopysLockAndLosesNothing) {
   // The window goes on meanwhile; the store is written once the lock is free.
   clickKeys(*s.window, {"But8", "ButStore", "But4"});
   ASSERT_TRUE(other.done());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return memoryOnDisk(s.folder, 4) == "8"; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return memoryOnDisk(s.folder, 4) == "8"; }, 15000));
   EXPECT_EQ(memoryOnDisk(s.folder, 3), "7");
   const IniFile ini(std::filesystem::path(s.folder.filePath("CUSTOM.INI").toStdString()));
   EXPECT_EQ(ini.readString("Other Copy", "kept", ""), "1");
