@@ -2,7 +2,7 @@
 # never holds the program up: it starts, says so, and SIGTERM still ends it.
 . "$(dirname "$0")/common.bash"
 
-dir=$scratch/special
+dir=$scratch/fifo
 portable_copy "$dir"
 mkfifo "$dir/CUSTOM.INI"
 start "$dir/tivorum" || done_case
