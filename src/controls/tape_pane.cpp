@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -663,15 +662,6 @@ void TapePane::timerEvent(QTimerEvent* event) {
   } else {
     QAbstractScrollArea::timerEvent(event);
   }
-}
-
-void TapePane::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  QAction* copy = menu.addAction(tr("&Copy"), QKeySequence::Copy, this,
-                                 [this] { QGuiApplication::clipboard()->setText(selection()); });
-  copy->setEnabled(hasSelection());
-  menu.addAction(tr("Select All"), QKeySequence::SelectAll, this, [this] { selectAll(); });
-  menu.exec(event->globalPos());
 }
 
 // ---- Text and printing -------------------------------------------------------------
