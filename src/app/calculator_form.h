@@ -60,6 +60,10 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   // showing so that it never depends on a window manager activating us.
   void FormActivate();
   bool isStarted() const;
+  // Fills the tape with the kept one and starts journalling, once. The first
+  // activation asks for it after the first paint; a run that never paints
+  // (the scenario runner, tests) calls it itself.
+  void restoreTape();
 
   // Puts the window where the settings file says, before it is first shown,
   // so that the window manager places the frame, not the client area, there.
@@ -129,9 +133,6 @@ class Tcalculator1 : public QWidget, private tivorum::EngineHost {
   void ButtonPrintClick();
   void ButtonCopyClick();
 
-  // Fills the tape with the kept one and starts journalling (once; the first
-  // activation asks for it as soon as the window has been painted).
-  void restoreTape();
   // The tape's context menu and what it does (calculator_tape_form.cpp).
   void buildTapeMenu();
   // The menu at `at` in the tape's viewport.

@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QTimer>
 #include <system_error>
 
 #include "app/calculator_form.h"
 #include "calc/tape_file.h"
+#include "controls/after_first_paint.h"
 #include "controls/color_button.h"
 #include "controls/settings_keeper.h"
 #include "controls/tape_output.h"
@@ -46,7 +46,7 @@ void Tcalculator1::FormActivate() {
   if (!TapeShown) slideTo({350, 300, 200, 184});
   KeepTape = stored.keepTape;
   // Once the window is painted: a long tape then fills in behind it.
-  QTimer::singleShot(0, this, &Tcalculator1::restoreTape);
+  tivorum::afterFirstPaint(this, [this] { restoreTape(); });
   // Last: the run may end while the box shows.
   settings_->reportReadProblem();
 }

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "app/calculator_form.h"
+#include "calc/release_memory.h"
 #include "calc/tape_csv.h"
 #include "calc/tape_document.h"
 #include "calc/tape_journal.h"
@@ -116,6 +117,7 @@ void Tcalculator1::OpenTapeClick() {
   Tape->fill(std::move(lines));
   // The journal was not told of the lines one by one: it starts afresh.
   if (journal_->started()) journal_->start(Tape->store());
+  releaseFreedMemory();
   reportJournalProblem();
 }
 
@@ -147,6 +149,8 @@ void Tcalculator1::restoreTape() {
     Tape->fill(std::move(lines));
   }
   journal_->start(Tape->store());
+  // The journal's bytes and the copies made on the way are gone now.
+  releaseFreedMemory();
   reportJournalProblem();
 }
 

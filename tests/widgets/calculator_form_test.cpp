@@ -55,6 +55,8 @@ struct Started {
     const std::filesystem::path where(folder.path().toStdString());
     window = std::make_unique<Tcalculator1>(AppPaths{where, where});
     startMainWindow(*window);
+    // Now, not after a paint that may come while a test holds the folder.
+    window->restoreTape();
   }
   ~Started() {
     window.reset();

@@ -52,8 +52,9 @@ struct Started {
     window = std::make_unique<Tcalculator1>(AppPaths{where, where});
     startMainWindow(*window);
     QApplication::setActiveWindow(window.get());
-    // The kept tape comes back once the window has been painted.
-    QCoreApplication::processEvents();
+    // The kept tape comes back once the window has been painted; offscreen
+    // it may never be.
+    window->restoreTape();
   }
   ~Started() {
     window.reset();

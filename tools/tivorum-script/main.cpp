@@ -102,6 +102,8 @@ int main(int argc, char** argv) {
   tivorum::setDialogs(&runner);
   THelpForm helpForm(&calculator);
   tivorum::startMainWindow(calculator);
+  // A scenario sees the kept tape from its first step, painted or not.
+  calculator.restoreTape();
   runner.start();
   const int status = app.exec();
   tivorum::setDialogs(nullptr);
