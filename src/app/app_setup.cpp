@@ -11,6 +11,7 @@
 #include "controls/accelerator_style.h"
 #include "controls/accessibility.h"
 #include "controls/dialogs.h"
+#include "controls/qt_text.h"
 
 namespace tivorum {
 
@@ -27,10 +28,6 @@ void setUpApplication(QApplication& app) {
 }
 
 namespace {
-
-std::filesystem::path toPath(const QString& dir) {
-  return std::filesystem::path(QDir::toNativeSeparators(dir).toStdString());
-}
 
 // The user's own folder for the settings of an installed copy
 // ($XDG_CONFIG_HOME/tivorum, by default ~/.config/tivorum), made if missing.

@@ -15,16 +15,13 @@
 #include "calc/file_write.h"
 #include "calc/tape_file.h"
 #include "controls/dialogs.h"
+#include "controls/qt_text.h"
 #include "controls/tape_pane.h"
 
 namespace tivorum {
 
 void showError(QWidget* parent, const QString& text) {
   dialogs().message(parent, "Error", text, BoxIcon::Error);
-}
-
-std::filesystem::path toPath(const QString& fileName) {
-  return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
 
 namespace {

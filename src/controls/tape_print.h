@@ -18,9 +18,6 @@ struct PrintAnswer;
 // The box of a file or printer error: caption "Error", an error icon, OK.
 void showError(QWidget* parent, const QString& text);
 
-// A file name as the file system spells it.
-std::filesystem::path toPath(const QString& fileName);
-
 // A file name that gets a PDF rather than text: it ends in ".pdf", any case.
 bool isPdfFileName(const QString& fileName);
 
