@@ -25,14 +25,6 @@ std::string_view trimmed(std::string_view s) {
   return s;
 }
 
-std::string folded(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 bool isQuote(char c) {
   return c == '"' || c == '\'';
 }
@@ -62,6 +54,14 @@ bool isBlankOrComment(std::string_view text) {
 }
 
 }  // namespace
+
+std::string folded(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {
   const FileRead content = readRegularFile(path_, std::numeric_limits<std::size_t>::max());

@@ -16,6 +16,9 @@
 
 namespace tivorum {
 
+// A section or key name as names are compared: ASCII letters in lower case.
+std::string folded(std::string_view name);
+
 class IniFile {
  public:
   // Reads the file. A missing file (or folder) is an empty one.

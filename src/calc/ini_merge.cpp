@@ -13,14 +13,6 @@ namespace tivorum {
 
 namespace {
 
-std::string folded(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 // The folder of the file a save writes (a link's target), locked as a whole:
 // that leaves no lock file behind, and copies reaching the file through
 // different links still meet. Closing the descriptor releases the lock, also

@@ -6,10 +6,6 @@ namespace {
 
 using namespace financial_window;
 
-Ext readIfPresent(const std::string& text) {
-  return text.empty() ? Ext(0) : Ext(textToNumber(text));
-}
-
 std::string quantityLine(AnnuityQuantity q, std::string_view text) {
   return std::string(kGroupItems[static_cast<int>(q)]) + " " + std::string(text);
 }

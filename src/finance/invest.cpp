@@ -6,10 +6,6 @@ namespace {
 
 using namespace invest_window;
 
-std::string join(std::string_view a, std::string_view b) {
-  return std::string(a) + " " + std::string(b);
-}
-
 }  // namespace
 
 void SolveInvestment(const InvestInput& in, ModuleSolve& out, Tape& tape) {

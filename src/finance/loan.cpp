@@ -11,10 +11,6 @@ using namespace loan_window;
 constexpr int kMaxRateRounds = 100;
 constexpr Real kRateTolerance = 1e-6L;
 
-Ext readIfPresent(const std::string& text) {
-  return text.empty() ? Ext(0) : Ext(textToNumber(text));
-}
-
 bool rateInRange(Ext x) {
   return x > Ext(-1) && x != Ext(0);
 }
@@ -45,10 +41,6 @@ std::optional<Ext> solvePeriodRate(Ext principal, Ext payment, Ext n) {
 // Present value of `count` payments A at rate i per period.
 Ext presentValue(Ext payment, Ext i, Ext count) {
   return payment * -GrowthMinusOne(i, -count) / i;
-}
-
-std::string join(std::string_view a, std::string_view b) {
-  return std::string(a) + " " + std::string(b);
 }
 
 }  // namespace

@@ -50,4 +50,14 @@ inline std::string amountText(Real v) {
   return fixedText(v, 10, 2);
 }
 
+// A field the solve may leave empty: empty reads as 0.
+inline Ext readIfPresent(const std::string& text) {
+  return text.empty() ? Ext(0) : Ext(textToNumber(text));
+}
+
+// A caption and what follows it on one tape line.
+inline std::string join(std::string_view a, std::string_view b) {
+  return std::string(a) + " " + std::string(b);
+}
+
 }  // namespace tivorum

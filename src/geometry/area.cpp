@@ -3,20 +3,11 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "geometry/solver_constants.h"
+
 namespace tivorum {
 
 namespace {
-
-// Every formula keeps its operand order: the extended results, and so the
-// last digits shown, depend on it.
-const Ext kPiExt(kPi);
-const Ext kOneOverPiExt(kOneOverPi);
-const Ext kTwoPiExt(kTwoPi);
-const Ext kOneOverTwoPiExt(kOneOverTwoPi);
-const Ext kOneOverFourPiExt(kOneOverFourPi);
-const Ext kPiOver180Ext(kPiOver180);
-const Ext kOneThird(1.0L / 3.0L);
-const Ext kOneOver360(1.0L / 360.0L);
 
 // Field indices, in the order each page reads them.
 enum CircleField : int { kCircleA, kCircleR, kCircleD, kCircleP };

@@ -3,21 +3,9 @@
 #include <initializer_list>
 #include <string>
 
+#include "geometry/solver_constants.h"
+
 namespace tivorum {
-
-namespace {
-
-// Every formula keeps its operand order: the extended results, and so the
-// last digits shown, depend on it.
-const Ext kPiExt(kPi);
-const Ext kTwoPiExt(kTwoPi);
-const Ext kFourPiExt(4 * kPi);  // exact: a power-of-two multiple
-const Ext kOneOverTwoPiExt(kOneOverTwoPi);
-const Ext kOneOverFourPiExt(kOneOverFourPi);
-const Ext kOneSixth(1.0L / 6.0L);
-const Ext kHalf(0.5L);
-
-}  // namespace
 
 // A torus: S = 4 pi^2 R r.
 void SolveCircularRingSurface(SolverPage& page) {

@@ -3,20 +3,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "geometry/solver_constants.h"
+
 namespace tivorum {
-
-namespace {
-
-// Every formula keeps its operand order: the extended results, and so the
-// last digits shown, depend on it.
-const Ext kPiExt(kPi);
-const Ext kTwoPiExt(kTwoPi);
-const Ext kFourPiExt(4 * kPi);  // exact: a power-of-two multiple
-const Ext kOneOverFourPiExt(kOneOverFourPi);
-const Ext kOneThird(1.0L / 3.0L);
-const Ext kHalf(0.5L);
-
-}  // namespace
 
 // A torus: V = 2 pi^2 R r^2. No checks: a zero R or r is a division fault.
 void SolveCircularRingVolume(SolverPage& page) {
