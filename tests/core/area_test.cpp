@@ -39,7 +39,7 @@ const char* const kDivZero = "Floating point division by zero";
 const char* const kInvalid = "Invalid floating point operation";
 const char* const kOverflow = "Floating point overflow";
 
-struct SolveCase {
+struct AreaCase {
   int page;
   int mode;                         // the triangle's or sector's item, or the polygon's sides
   std::vector<std::string> inputs;  // "letter=text"
@@ -48,8 +48,8 @@ struct SolveCase {
   std::string detail = {};  // ShowError's shape name or the fault's message
 };
 
-void runCases(const std::vector<SolveCase>& cases) {
-  for (const SolveCase& c : cases) {
+void runCases(const std::vector<AreaCase>& cases) {
+  for (const AreaCase& c : cases) {
     const NotebookPage& desc = book().notebook.pages[c.page];
     std::string what = std::string(desc.caption) + " mode " + std::to_string(c.mode) + ":";
     std::vector<std::string> texts(desc.fields.size());

@@ -13,7 +13,7 @@ using namespace tivorum::test;
 
 namespace {
 
-struct SolveCase {
+struct DividendCase {
   DividendSolveFor solveFor;
   const char* dividend;
   const char* price;
@@ -23,7 +23,7 @@ struct SolveCase {
 };
 
 TEST(SolveDividend, WritesTheSelectedQuantityFittedToItsField) {
-  const SolveCase cases[] = {
+  const DividendCase cases[] = {
       {DividendSolveFor::Yield, "2", "50", "", "YieldEnter", "4"},
       // general(10) gives 4.026845638; the field keeps 7 characters.
       {DividendSolveFor::Yield, "1.5", "37.25", "", "YieldEnter", "4.02684"},
@@ -46,7 +46,7 @@ TEST(SolveDividend, WritesTheSelectedQuantityFittedToItsField) {
       // The solved field's old text is replaced.
       {DividendSolveFor::Yield, "2", "50", "17", "YieldEnter", "4"},
   };
-  for (const SolveCase& c : cases) {
+  for (const DividendCase& c : cases) {
     SCOPED_TRACE(std::string(c.dividend) + " " + c.price + " " + c.yield);
     DividendInput in{c.dividend, c.price, c.yield, c.solveFor};
     ModuleSolve out;

@@ -171,7 +171,7 @@ TEST(SolveLoan, AgreesWithTheAnnuityFormula) {
   }
 }
 
-struct RateCase {
+struct LoanRateCase {
   const char* what;
   const char* principal;
   const char* payment;
@@ -180,7 +180,7 @@ struct RateCase {
 };
 
 TEST(SolveLoan, RateIterationStopsOnTheStepsMagnitude) {
-  const RateCase cases[] = {
+  const LoanRateCase cases[] = {
       // A signed stop test would end after the first (negative) step at 11.607.
       {"long mortgage", "100000", "1000", 360, "11.627"},
       {"same shape, small amounts", "100", "1", 360, "11.627"},
@@ -199,7 +199,7 @@ TEST(SolveLoan, RateIterationStopsOnTheStepsMagnitude) {
       {"no convergence", "100000", "1", 360, ""},
       {"stuck near -100 %", "10000", "1", 100, ""},
   };
-  for (const RateCase& c : cases) {
+  for (const LoanRateCase& c : cases) {
     SCOPED_TRACE(c.what);
     const SolveRun r = run(loan(c.principal, "", c.payment, kMonthly, c.n, 0, LoanSolveFor::Rate));
     ASSERT_EQ(r.fault, "");

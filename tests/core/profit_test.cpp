@@ -13,7 +13,7 @@ using namespace tivorum::test;
 
 namespace {
 
-struct SolveCase {
+struct PricingCase {
   PricingSolveFor solveFor;
   const char* cost;
   const char* sell;
@@ -24,7 +24,7 @@ struct SolveCase {
 
 TEST(SolvePricing, WritesTheSelectedQuantity) {
   using P = PricingSolveFor;
-  const SolveCase cases[] = {
+  const PricingCase cases[] = {
       {P::Cost, "", "100", "20", "CostEnter", "80.00"},
       {P::Cost, "", "19.99", "37.5", "CostEnter", "12.49"},
       {P::Cost, "", "49.95", "12.345", "CostEnter", "43.78"},
@@ -46,7 +46,7 @@ TEST(SolvePricing, WritesTheSelectedQuantity) {
       // The old text of the solved field is replaced.
       {P::Margin, "80", "100", "55", "ProfitEnter", "20.000"},
   };
-  for (const SolveCase& c : cases) {
+  for (const PricingCase& c : cases) {
     SCOPED_TRACE(std::string(c.cost) + "|" + c.sell + "|" + c.margin);
     PricingInput in{c.cost, c.sell, c.margin, c.solveFor};
     ModuleSolve out;

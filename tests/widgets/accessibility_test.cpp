@@ -26,15 +26,15 @@ using tivorum::testing::QuietDialogs;
 
 namespace {
 
-struct Started {
-  Started() {
+struct AccessibleStart {
+  AccessibleStart() {
     installAccessibility();
     setDialogs(&dialogs);
     const std::filesystem::path where(folder.path().toStdString());
     window = std::make_unique<Tcalculator1>(AppPaths{where, where});
     startMainWindow(*window);
   }
-  ~Started() {
+  ~AccessibleStart() {
     window.reset();
     setDialogs(nullptr);
   }
@@ -132,7 +132,7 @@ int countNamed(const std::vector<Node>& nodes, const QString& objectName) {
 }  // namespace
 
 TEST(Accessibility, EveryControlOfTheMainWindowHasARoleAndAName) {
-  Started s;
+  AccessibleStart s;
   const std::vector<Node> nodes = walkWindow(s.window.get());
   expectSpoken(nodes);
   int keys = 0;
@@ -141,7 +141,7 @@ TEST(Accessibility, EveryControlOfTheMainWindowHasARoleAndAName) {
 }
 
 TEST(Accessibility, EveryControlOfEveryModuleWindowAndPageHasARoleAndAName) {
-  Started s;
+  AccessibleStart s;
   const Module modules[] = {
       Module::Currency, Module::Loan,       Module::Dividend, Module::Financial, Module::Profit,
       Module::Interest, Module::Investment, Module::Area,     Module::Volume,    Module::Surface};
@@ -164,7 +164,7 @@ TEST(Accessibility, EveryControlOfEveryModuleWindowAndPageHasARoleAndAName) {
 }
 
 TEST(Accessibility, HelpWindowAndAboutBoxHaveRolesAndNames) {
-  Started s;
+  AccessibleStart s;
   THelpForm help(s.window.get());
   help.setLines({"Loans", "A loan is repaid by equal payments."});
   help.show();
@@ -175,7 +175,7 @@ TEST(Accessibility, HelpWindowAndAboutBoxHaveRolesAndNames) {
 }
 
 TEST(Accessibility, WhatIsNotShownIsLeftOutOfTheTree) {
-  Started s;
+  AccessibleStart s;
   Tcalculator1& w = *s.window;
   std::vector<Node> nodes = walkWindow(&w);
   EXPECT_EQ(countNamed(nodes, "TempMemo"), 0);
@@ -234,7 +234,7 @@ TEST(Accessibility, SpokenCaptions) {
 }
 
 TEST(Accessibility, AKeyIsNamedByItsCaptionAsItChanges) {
-  Started s;
+  AccessibleStart s;
   TColorButton* key = s.window->findChild<TColorButton*>("ButDegRad");
   ASSERT_NE(key, nullptr);
   const QString before = accessibleFacts(key).name;

@@ -32,7 +32,7 @@ namespace {
 
 // Answers every box at once and notes what it showed and whether the
 // direction group was visible meanwhile.
-class RecordingDialogs : public Dialogs {
+class CurrencyDialogs : public Dialogs {
  public:
   struct Shown {
     std::string caption;
@@ -78,7 +78,7 @@ class CurrencyFormTest : public ::testing::Test {
   }
 
   QTemporaryDir folder_;
-  RecordingDialogs dialogs_;
+  CurrencyDialogs dialogs_;
   std::unique_ptr<Tcalculator1> calculator_;
   std::unique_ptr<TCurrencyForm> form_;
 };

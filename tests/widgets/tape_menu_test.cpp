@@ -44,8 +44,8 @@ class MenuDialogs : public tivorum::testing::QuietDialogs {
   std::vector<QPoint> where;
 };
 
-struct Started {
-  explicit Started(const std::string& ini = "") {
+struct TapeMenuStart {
+  explicit TapeMenuStart(const std::string& ini = "") {
     setDialogs(&dialogs);
     if (!ini.empty()) std::ofstream(folder.filePath("CUSTOM.INI").toStdString()) << ini;
     const std::filesystem::path where(folder.path().toStdString());
@@ -56,7 +56,7 @@ struct Started {
     // it may never be.
     window->restoreTape();
   }
-  ~Started() {
+  ~TapeMenuStart() {
     window.reset();
     setDialogs(nullptr);
   }
@@ -105,7 +105,7 @@ TEST(TapeMenu, RightClickAndMenuKeyOfferExactlyItsItems) {
        }}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
-    Started s;
+    TapeMenuStart s;
     s.window->pressKey(Key::Digit7);
     s.window->pressKey(Key::Equals);
     c.open(*s.window);
@@ -123,7 +123,7 @@ TEST(TapeMenu, RightClickAndMenuKeyOfferExactlyItsItems) {
 }
 
 TEST(TapeMenu, AnEmptyTapeOffersOnlyWhatNeedsNoLines) {
-  Started s("[Tape Journal]\nKeepTape=0\n");
+  TapeMenuStart s("[Tape Journal]\nKeepTape=0\n");
   strike(QApplication::focusWidget(), Qt::Key_Menu, {}, 0xff67);
   ASSERT_EQ(s.dialogs.shown.size(), 1u);
   EXPECT_EQ(s.dialogs.shown[0],
@@ -135,7 +135,7 @@ TEST(TapeMenu, AnEmptyTapeOffersOnlyWhatNeedsNoLines) {
 TEST(TapeMenu, TheMenuKeyOpensItOnceWhereTheSystemAlsoAsksForIt) {
   // X11 turns the Menu key into a context menu request as well as a key;
   // the key opens the menu, by the caret.
-  Started s;
+  TapeMenuStart s;
   s.window->pressKey(Key::Digit7);
   TapePane& pane = s.window->tapePane();
   pane.setFocus();
