@@ -33,31 +33,31 @@ struct Field {
 };
 
 // A key as the keyboard sends it.
-struct Key {
+struct TypedKey {
   Qt::Key key;
   const char* text;
   Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 
-void press(NumericEdit* edit, const Key& k, bool autoRepeat = false) {
+void press(NumericEdit* edit, const TypedKey& k, bool autoRepeat = false) {
   QKeyEvent down(QEvent::KeyPress, k.key, k.modifiers, QString::fromUtf8(k.text), autoRepeat);
   QApplication::sendEvent(edit, &down);
 }
 
-void release(NumericEdit* edit, const Key& k) {
+void release(NumericEdit* edit, const TypedKey& k) {
   QKeyEvent up(QEvent::KeyRelease, k.key, k.modifiers, QString::fromUtf8(k.text));
   QApplication::sendEvent(edit, &up);
 }
 
-void hit(NumericEdit* edit, const Key& k) {
+void hit(NumericEdit* edit, const TypedKey& k) {
   press(edit, k);
   release(edit, k);
 }
 
-const Key kDigit1{Qt::Key_1, "1"};
-const Key kDigit3{Qt::Key_3, "3"};
-const Key kPoint{Qt::Key_Period, "."};
-const Key kLetterA{Qt::Key_A, "a"};
+const TypedKey kDigit1{Qt::Key_1, "1"};
+const TypedKey kDigit3{Qt::Key_3, "3"};
+const TypedKey kPoint{Qt::Key_Period, "."};
+const TypedKey kLetterA{Qt::Key_A, "a"};
 
 }  // namespace
 
@@ -66,7 +66,7 @@ TEST(NumericEdit, FilterActsWhereTheKeyIsTyped) {
     const char* name;
     const char* before;
     int caret;
-    Key key;
+    TypedKey key;
     const char* after;
   };
   const Case cases[] = {
@@ -114,14 +114,14 @@ TEST(NumericEdit, FilterActsWhereTheKeyIsTyped) {
 }
 
 TEST(NumericEdit, EveryPointKeyTypesTheLocaleSeparator) {
-  const Key pointKeys[] = {
+  const TypedKey pointKeys[] = {
       kPoint,
       {Qt::Key_Comma, ","},
       {Qt::Key_Period, ".", Qt::KeypadModifier},
       {Qt::Key_Comma, ",", Qt::KeypadModifier},
   };
   for (char point : {'.', ','}) {
-    for (const Key& key : pointKeys) {
+    for (const TypedKey& key : pointKeys) {
       const std::string name = std::string(1, point) + " " + key.text;
       Field f;
       f.edit->setDecimalChar(point);
@@ -171,7 +171,7 @@ TEST(NumericEdit, ValueAndResultTextsHaveAFullStopAsTheirPoint) {
 
 TEST(NumericEdit, MovingKeysPlaceTheNextDigit) {
   struct Case {
-    Key key;
+    TypedKey key;
     const char* after;  // "12" with the caret at 1, the key, then "3"
   };
   const Case cases[] = {
